@@ -1,12 +1,28 @@
 #include "Startup.h"
 
-#include "DatabaseStartup.h"
 #include "DesktopShell.h"
 #include "QtDialogs.h"
 #include "Tdm.h"
+#include "Tuvodnif.h"
 #include "Tzapujckyf.h"
+#include "UnixSignals.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Windows that later versions fill; they exist from the start under their names, as every window does.
+std::unique_ptr<QDialog> placeholderWindow(const char* name, QWidget* parent)
+{
+    auto window = std::make_unique<QDialog>(parent);
+    window->setObjectName(QLatin1String(name));
+    return window;
+}
+
+} // namespace
 
 namespace Startup {
 
@@ -15,15 +31,28 @@ int run()
     Tdm dm;
     dm.setDialogs(std::make_unique<QtDialogs>());
     dm.setShell(std::make_unique<DesktopShell>());
-    if (!DatabaseStartup::connect(dm))
+
+    auto splash = std::make_unique<Tuvodnif>();
+    splash->show();
+    splash->setProgress(0);
+
+    Tzapujckyf main(dm);
+    if (!main.formCreate(splash.get()))
         return 1;
-    try {
-        DatabaseStartup::upgrade(dm, true);
-    } catch (const DbError& e) {
-        dm.reportError(e.message());
-    }
-    Tzapujckyf window(dm);
-    window.show();
+    std::vector<std::unique_ptr<QDialog>> windows;
+    for (const char* name : {"Form1", "zapujckaf", "prilohyzapujckaf", "devicef", "deviceatf", "importf", "adresarf",
+                             "adresaf", "prilohyzakaznikf"})
+        windows.push_back(placeholderWindow(name, &main));
+    splash.reset();
+
+    // Login is off until user management exists: the program runs as the built-in user with full rights.
+    dm.globals().jmeno = QStringLiteral("admin");
+    dm.globals().typ = QStringLiteral("internal buil-in user, login off");
+
+    // Ending by the desktop session (SIGTERM) closes the main window like the user would.
+    UnixSignals::closeOnTermination(&main);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main, &Tzapujckyf::saveSession);
+    main.show();
     return QApplication::exec();
 }
 

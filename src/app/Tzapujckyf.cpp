@@ -1,13 +1,24 @@
 #include "Tzapujckyf.h"
 
-#include "DatabaseStartup.h"
+#include "AppInfo.h"
+#include "AppPaths.h"
+#include "Clock.h"
+#include "DayNumber.h"
+#include "SettingsPages.h"
+#include "SqlPage.h"
 #include "Tdm.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QFile>
 #include <QHeaderView>
-#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSaveFile>
+#include <QSpinBox>
 #include <QSqlError>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -16,49 +27,185 @@
 Tzapujckyf::Tzapujckyf(Tdm& dm, QWidget* parent) : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("zapujckyf"));
-    setWindowTitle(dm.lex(69) + QLatin1Char(' ') + QStringLiteral(VORNIK_VERSION));
+    setWindowTitle(dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText());
+    buildPages();
+    createActions();
+    statusBar()->setObjectName(QStringLiteral("zapujckysb"));
+    statusBar()->setAccessibleName(tr("stavový řádek"));
+    resize(1100, 700);
+}
 
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("zapujckypc"));
-    tabs->setTabPosition(QTabWidget::West);
-    auto* page = new QWidget(tabs);
-    page->setObjectName(QStringLiteral("seznamzapujcekts"));
-    m_grid = new QTableView(page);
+Tzapujckyf::~Tzapujckyf() = default;
+
+void Tzapujckyf::buildPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("zapujckypc"));
+    m_pages->setTabPosition(QTabWidget::West);
+
+    auto* list = new QWidget(m_pages);
+    list->setObjectName(QStringLiteral("seznamzapujcekts"));
+    m_grid = new QTableView(list);
     m_grid->setObjectName(QStringLiteral("zjvdbgrid"));
     m_grid->setAccessibleName(tr("seznam zápůjček"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setAlternatingRowColors(false);
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setSectionsMovable(true);
     m_loans = new QSqlQueryModel(this);
     m_loans->setObjectName(QStringLiteral("zjvquery"));
     m_grid->setModel(m_loans);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_grid);
-    tabs->addTab(page, tr("seznam zápůjček"));
-    setCentralWidget(tabs);
+    m_progress = new QProgressBar(list);
+    m_progress->setObjectName(QStringLiteral("zapujckypb"));
+    m_progress->setAccessibleName(tr("průběh"));
+    m_progress->setMaximumHeight(8);
+    m_progress->setTextVisible(false);
+    m_progress->setValue(0);
+    auto* listLayout = new QVBoxLayout(list);
+    listLayout->addWidget(m_grid);
+    listLayout->addWidget(m_progress);
+    m_pages->addTab(list, tr("seznam zápůjček"));
 
-    statusBar()->setObjectName(QStringLiteral("zapujckysb"));
-    createActions();
-    m_dm.globals().zapdefaultfiltr = QStringLiteral("select * from loans where returned<10 order by dateto asc");
-    refreshLoans();
-    resize(1000, 640);
+    auto* settingsPage = new QWidget(m_pages);
+    settingsPage->setObjectName(QStringLiteral("znastavenits"));
+    auto* settingsTabs = new QTabWidget(settingsPage);
+    m_settings = new SettingsPages(settingsTabs);
+    auto* settingsLayout = new QVBoxLayout(settingsPage);
+    settingsLayout->addWidget(settingsTabs);
+    m_pages->addTab(settingsPage, tr("nastavení"));
+
+    m_sqlPage = new SqlPage(m_dm, m_pages);
+    m_pages->addTab(m_sqlPage, tr("sql"));
+    m_pages->setTabVisible(m_pages->indexOf(m_sqlPage), false);
+    connect(m_sqlPage, &SqlPage::filterRequested, this, &Tzapujckyf::setLoansStatement);
+    connect(m_sqlPage, &SqlPage::statementRun, this, &Tzapujckyf::refreshLoans);
+
+    setCentralWidget(m_pages);
+
+    // The own counter shows the counter of the newest loan whenever the settings are looked at.
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_pages->widget(index)->objectName() == QLatin1String("znastavenits"))
+            refreshOwnCounter();
+    });
+    connect(settingsTabs, &QTabWidget::currentChanged, this, [this, settingsTabs](int index) {
+        if (settingsTabs->widget(index) == m_settings->ciselneradts)
+            refreshOwnCounter();
+    });
 }
 
-void Tzapujckyf::createActions()
+void Tzapujckyf::refreshOwnCounter()
 {
-    QMenu* loans = menuBar()->addMenu(tr("zápůjčky"));
-    auto* close = loans->addAction(tr("zavřít"), this, &QWidget::close);
-    close->setObjectName(QStringLiteral("konecza"));
-    QMenu* tools = menuBar()->addMenu(tr("nástroje"));
-    QMenu* database = tools->addMenu(tr("databáze"));
-    auto* connection = database->addAction(tr("nastavení připojení a výběr databáze"), this,
-                                           [this] { DatabaseStartup::nastavenidba(m_dm); });
-    connection->setObjectName(QStringLiteral("nastavenidba"));
+    if (!m_dm.db().isOpen())
+        return;
+    try {
+        const QVariant counter = m_dm.db().scalar(QStringLiteral("select counter from loans order by id desc limit 1"));
+        m_settings->vlastnipocitadlospine->setValue(counter.isValid() ? counter.toInt() : 0);
+    } catch (const DbError& e) {
+        m_dm.reportError(e.message());
+    }
+}
+
+void Tzapujckyf::setLoansStatement(const QString& sql)
+{
+    m_loansSql = sql;
+    refreshLoans();
 }
 
 void Tzapujckyf::refreshLoans()
 {
-    m_loans->setQuery(m_dm.globals().zapdefaultfiltr, m_dm.db().connection());
-    if (m_loans->lastError().isValid())
-        m_dm.reportError(m_loans->lastError().text());
+    if (!m_dm.db().isOpen())
+        return;
+    m_loans->setQuery(m_loansSql, m_dm.db().connection());
+    if (m_loans->lastError().isValid()) {
+        const QString error = m_loans->lastError().text();
+        m_loans->clear();
+        m_dm.reportError(error);
+    }
+}
+
+void Tzapujckyf::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_pages->setCurrentIndex(0);
+    m_settings->tabs->setCurrentWidget(m_settings->zakladnits);
+    setWindowTitle(m_dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText());
+    m_pages->setTabVisible(m_pages->indexOf(m_sqlPage), false);
+    applyRights();
+}
+
+void Tzapujckyf::applyRights()
+{
+    const QString& type = m_dm.globals().typ;
+    if (type != QLatin1String("user") && type != QLatin1String("user readonly"))
+        return;
+    action(QStringLiteral("zaptrvaleodstranita"))->setVisible(false);
+    m_settings->tabs->setTabVisible(m_settings->tabs->indexOf(m_settings->usersts), false);
+    m_settings->tabs->setTabVisible(m_settings->tabs->indexOf(m_settings->ciselneradts), false);
+}
+
+void Tzapujckyf::showsqlaExecute()
+{
+    const int index = m_pages->indexOf(m_sqlPage);
+    const bool show = !m_pages->isTabVisible(index);
+    m_pages->setTabVisible(index, show);
+    if (show)
+        m_pages->setCurrentIndex(index);
+}
+
+void Tzapujckyf::aboutaExecute()
+{
+    const QString text = m_dm.lex(69) + QStringLiteral(" : ") + AppInfo::versionText() + QLatin1Char('\n')
+                         + AppInfo::makerLine() + QStringLiteral("\n\n") + m_dm.lex(76);
+    m_dm.dialogs().information(m_dm.lex(Lexicon::Information), text);
+}
+
+void Tzapujckyf::logaExecute()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (m_loans->rowCount() == 0)
+        return;
+    const int row = current.isValid() ? current.row() : 0;
+    const QString log = m_loans->record(row).value(QStringLiteral("loanlog")).toString();
+    const double now = DayNumber::fromDateTime(Clock::instance().now());
+    const QString path = AppPaths::tempFolder() + Clock::instance().locale().toString(now, 'g', 15)
+                         + QStringLiteral(".txt");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_dm.reportError(file.errorString());
+        return;
+    }
+    file.write(log.toUtf8());
+    if (!file.commit()) {
+        m_dm.reportError(file.errorString());
+        return;
+    }
+    QString error;
+    if (!m_dm.shell().openFile(path, &error))
+        m_dm.reportError(error);
+}
+
+void Tzapujckyf::loadStaff()
+{
+    QFile file(m_dm.globals().nastavenicesta + QStringLiteral("pracovnici"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    m_settings->pracovnicim->setPlainText(QString::fromUtf8(file.readAll()));
+}
+
+void Tzapujckyf::saveStaff()
+{
+    QSaveFile file(m_dm.globals().nastavenicesta + QStringLiteral("pracovnici"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_settings->pracovnicim->toPlainText().toUtf8()) < 0
+        || !file.commit())
+        m_dm.reportError(file.errorString());
+}
+
+void Tzapujckyf::closeEvent(QCloseEvent* event)
+{
+    saveSession();
+    QMainWindow::closeEvent(event);
+    event->accept();
 }

@@ -1,26 +1,74 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
+class QAction;
+class QMenu;
+class QProgressBar;
 class QSqlQueryModel;
+class QTabWidget;
 class QTableView;
+class SettingsPages;
+class SqlPage;
 class Tdm;
+class Tuvodnif;
 
-// The main window with the loans list.
+// The main window: the loans list, the settings pages, the users page and the hidden "sql" page.
 class Tzapujckyf : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Tzapujckyf(Tdm& dm, QWidget* parent = nullptr);
+    ~Tzapujckyf() override;
 
+    // The start-up sequence; false when the program is to end.
+    bool formCreate(Tuvodnif* splash);
+    // The close sequence: layouts, staff list, settings files, folders to the database. Runs once.
+    void saveSession();
+
+    QAction* action(const QString& name) const { return m_actions.value(name); }
     QTableView* grid() const { return m_grid; }
+    QTabWidget* pages() const { return m_pages; }
+    SettingsPages& settingsPages() const { return *m_settings; }
+    SqlPage* sqlPage() const { return m_sqlPage; }
+    QMenu* filtersMenu() const { return m_filtersMenu; }
+    QMenu* reportsMenu() const { return m_reportsMenu; }
+
     // Runs the loans statement again and shows its rows.
     void refreshLoans();
+    void setLoansStatement(const QString& sql);
+    QString loansStatement() const { return m_loansSql; }
+
+    // Actions of this window.
+    void aboutaExecute();
+    void logaExecute();
+    void showsqlaExecute();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildPages();
     void createActions();
+    QAction* addAction(const QString& name, const QString& caption);
+    void applyRights();
+    void loadStaff();
+    void saveStaff();
+    void loadReportsMenu();
+    void refreshOwnCounter();
 
     Tdm& m_dm;
-    QTableView* m_grid;
-    QSqlQueryModel* m_loans;
+    QTabWidget* m_pages = nullptr;
+    QTableView* m_grid = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QSqlQueryModel* m_loans = nullptr;
+    SettingsPages* m_settings = nullptr;
+    SqlPage* m_sqlPage = nullptr;
+    QMenu* m_filtersMenu = nullptr;
+    QMenu* m_reportsMenu = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QString m_loansSql;
+    bool m_sessionSaved = false;
 };

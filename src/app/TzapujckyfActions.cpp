@@ -1,0 +1,126 @@
+#include "SettingsPages.h"
+#include "Tzapujckyf.h"
+
+#include "DatabaseStartup.h"
+#include "Tdm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+struct ActionSpec
+{
+    const char* name;
+    const char* caption;
+    const char* menu;            // object name of the menu, empty for none
+    QStyle::StandardPixmap icon; // shown on the tool bar when not NoIcon
+    const char* shortcut;
+    bool ready;                  // false: the function comes with a later version and stays disabled
+};
+
+constexpr QStyle::StandardPixmap NoIcon = QStyle::SP_CustomBase;
+
+// Order within each menu is the order of this table.
+const ActionSpec actionSpecs[] = {
+    {"novaza", "nová zápůjčka", "zapujckyg", QStyle::SP_FileIcon, "Ctrl+N", false},
+    {"otevritza", "otevřít", "zapujckyg", QStyle::SP_DialogOpenButton, "Ctrl+O", false},
+    {"zapobnovitdfiltra", "obnovit výchozí filtr", "zapujckyg", QStyle::SP_BrowserReload, "", false},
+    {"zapobnovitafiltra", "obnovit aktuální filtr", "zapujckyg", NoIcon, "F5", false},
+    {"zaptrvaleodstranita", "trvale odstranit zápůjčku", "zapujckyg", NoIcon, "", false},
+    {"exportcsvza", "csv", "exportg", NoIcon, "", false},
+    {"exportxmlza", "xml", "exportg", NoIcon, "", false},
+    {"zapprilohya", "přílohy", "zapujckyg", QStyle::SP_DirIcon, "", false},
+    {"konecza", "zavřít", "zapujckyg", QStyle::SP_DialogCloseButton, "", true},
+    {"upravitfiltryza", "upravit, přidat filtry", "nastrojeg", NoIcon, "", false},
+    {"upravitsestavyza", "upravit, přidat tiskové sestavy", "nastrojeg", QStyle::SP_FileDialogDetailedView, "", false},
+    {"editlanguagea", "upravit jazyk", "nastrojeg", NoIcon, "", false},
+    {"createlanguagea", "vytvořit jazyk", "nastrojeg", NoIcon, "", false},
+    {"nastavenidba", "nastavení připojení a výběr databáze", "databazeg", NoIcon, "", true},
+    {"novaprazdnadba", "nová prázdná databáze", "databazeg", NoIcon, "", false},
+    {"copydatabasea", "kopie databáze do nové", "databazeg", NoIcon, "", false},
+    {"loga", "zobrazit log", "nastrojeg", NoIcon, "", true},
+    {"showsqla", "zobrazit skryté funkce", "", NoIcon, "Ctrl+F12", true},
+    {"podlezapujcekza", "podle zápůjček", "vyhledavanig", QStyle::SP_FileDialogContentsView, "F3", false},
+    {"podleveciza", "podle zapůjčených věcí", "vyhledavanig", QStyle::SP_FileDialogInfoView, "F4", false},
+    {"adresarzapa", "adresář", "modulyg", QStyle::SP_DirHomeIcon, "", false},
+    {"zarizenizapa", "evidence zařízení", "modulyg", QStyle::SP_ComputerIcon, "", false},
+    {"updatea", "aktualizace", "napovedag", NoIcon, "", false},
+    {"helpa", "nápověda", "napovedag", NoIcon, "", true},
+    {"abouta", "O programu", "napovedag", QStyle::SP_MessageBoxInformation, "", true},
+};
+
+} // namespace
+
+QAction* Tzapujckyf::addAction(const QString& name, const QString& caption)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    m_actions.insert(name, a);
+    QMainWindow::addAction(a); // shortcuts work even for actions in no visible menu
+    return a;
+}
+
+void Tzapujckyf::createActions()
+{
+    struct MenuSpec
+    {
+        const char* name;
+        const char* title;
+        const char* parent;
+    };
+    static const MenuSpec menus[] = {
+        {"zapujckyg", "&zápůjčky", ""},    {"exportg", "export", "zapujckyg"},
+        {"nastrojeg", "&nástroje", ""},    {"databazeg", "databáze", "nastrojeg"},
+        {"filtryg", "&filtry", ""},        {"vyhledavanig", "&vyhledávání", ""},
+        {"sestavyg", "&sestavy", ""},      {"modulyg", "&moduly", ""},
+        {"napovedag", "nápo&věda", ""},
+    };
+    QHash<QString, QMenu*> menuByName;
+    for (const MenuSpec& m : menus) {
+        const QString title = QCoreApplication::translate("Tzapujckyf", m.title);
+        QMenu* menu = *m.parent ? menuByName.value(QLatin1String(m.parent))->addMenu(title) : menuBar()->addMenu(title);
+        menu->setObjectName(QLatin1String(m.name));
+        menuByName.insert(QLatin1String(m.name), menu);
+    }
+    m_filtersMenu = menuByName.value(QStringLiteral("filtryg"));
+    m_reportsMenu = menuByName.value(QStringLiteral("sestavyg"));
+
+    auto* toolbar = addToolBar(tr("nástroje"));
+    toolbar->setObjectName(QStringLiteral("zapujckytb"));
+    toolbar->setMovable(false);
+    QMenu* exportMenu = menuByName.value(QStringLiteral("exportg"));
+    QMenu* loansMenu = menuByName.value(QStringLiteral("zapujckyg"));
+    // The export submenu sits before "přílohy" in the loans menu.
+    loansMenu->removeAction(exportMenu->menuAction());
+    for (const ActionSpec& spec : actionSpecs) {
+        QAction* a = addAction(QLatin1String(spec.name), QCoreApplication::translate("Tzapujckyf", spec.caption));
+        if (*spec.shortcut)
+            a->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
+        a->setEnabled(spec.ready);
+        if (*spec.menu) {
+            QMenu* menu = menuByName.value(QLatin1String(spec.menu));
+            if (qstrcmp(spec.name, "zapprilohya") == 0)
+                loansMenu->addMenu(exportMenu);
+            menu->addAction(a);
+        }
+        if (spec.icon != NoIcon) {
+            a->setIcon(style()->standardIcon(spec.icon));
+            toolbar->addAction(a);
+        }
+    }
+    action(QStringLiteral("showsqla"))->setShortcutContext(Qt::ApplicationShortcut);
+
+    connect(action(QStringLiteral("konecza")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("abouta")), &QAction::triggered, this, &Tzapujckyf::aboutaExecute);
+    connect(action(QStringLiteral("loga")), &QAction::triggered, this, &Tzapujckyf::logaExecute);
+    connect(action(QStringLiteral("showsqla")), &QAction::triggered, this, &Tzapujckyf::showsqlaExecute);
+    connect(action(QStringLiteral("helpa")), &QAction::triggered, this, [] { QApplication::processEvents(); });
+    connect(action(QStringLiteral("nastavenidba")), &QAction::triggered, this,
+            [this] { DatabaseStartup::nastavenidba(m_dm); });
+    connect(m_settings->nastavenidbb, &QPushButton::clicked, action(QStringLiteral("nastavenidba")), &QAction::trigger);
+}

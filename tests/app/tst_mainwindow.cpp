@@ -1,0 +1,163 @@
+#include "AppPaths.h"
+#include "DatabaseStartup.h"
+#include "ScriptedDialogs.h"
+#include "SettingsPages.h"
+#include "SqlPage.h"
+#include "Tdm.h"
+#include "TestEnv.h"
+#include "Tzapujckyf.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+struct Env
+{
+    Env()
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        dm.setDialogs(std::move(scripted));
+        folder.writeUdl(DatabaseStartup::embeddedInitString());
+        QDir().mkpath(folder.file(QStringLiteral("setup")));
+    }
+    TestProgramFolder folder;
+    Tdm dm;
+    ScriptedDialogs* dialogs = nullptr;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsOnFreshFolder();
+    void sqlPage();
+    void rightsHidePagesForUsers_data();
+    void rightsHidePagesForUsers();
+    void closeWritesStaffList();
+};
+
+void TestMainWindow::startsOnFreshFolder()
+{
+    Env env;
+    Tzapujckyf window(env.dm);
+    QVERIFY(window.formCreate(nullptr));
+    window.show();
+    QCOMPARE(env.dialogs->shown.size(), 0);
+    QCOMPARE(window.pages()->currentWidget()->objectName(), QStringLiteral("seznamzapujcekts"));
+    QVERIFY(window.windowTitle().startsWith(env.dm.lex(69) + QLatin1Char(' ')));
+    QVERIFY(window.findChild<QTableView*>(QStringLiteral("zjvdbgrid")));
+    // Every action exists under its name.
+    for (const char* name : {"novaza", "otevritza", "zaptrvaleodstranita", "exportcsvza", "konecza", "nastavenidba",
+                             "loga", "showsqla", "podlezapujcekza", "podleveciza", "abouta", "updatea"})
+        QVERIFY2(window.action(QLatin1String(name)), name);
+    QCOMPARE(window.action(QStringLiteral("podlezapujcekza"))->shortcut(), QKeySequence(Qt::Key_F3));
+
+    // "zobrazit log" on an empty list does nothing.
+    window.logaExecute();
+    QCOMPARE(env.dialogs->shown.size(), 0);
+
+    window.aboutaExecute();
+    QCOMPARE(env.dialogs->shown.size(), 1);
+    QCOMPARE(env.dialogs->shown.at(0).caption, env.dm.lex(1));
+    QVERIFY(env.dialogs->shown.at(0).text.endsWith(env.dm.lex(76)));
+    if (qEnvironmentVariableIsSet("VORNIK_SCREENSHOTS"))
+        window.grab().save(qEnvironmentVariable("VORNIK_SCREENSHOTS") + QStringLiteral("/mainwindow.png"));
+}
+
+void TestMainWindow::sqlPage()
+{
+    Env env;
+    Tzapujckyf window(env.dm);
+    QVERIFY(window.formCreate(nullptr));
+    window.show();
+    const int sqlIndex = window.pages()->indexOf(window.sqlPage());
+    QVERIFY(!window.pages()->isTabVisible(sqlIndex));
+    window.action(QStringLiteral("showsqla"))->trigger();
+    QVERIFY(window.pages()->isTabVisible(sqlIndex));
+    window.action(QStringLiteral("showsqla"))->trigger();
+    QVERIFY(!window.pages()->isTabVisible(sqlIndex));
+
+    SqlPage* page = window.sqlPage();
+    page->sqlcb->setEditText(QStringLiteral("delete from loans"));
+    page->filtrb->click();
+    QCOMPARE(env.dialogs->texts(), QStringList{env.dm.lex(75)});
+    page->sqlcb->setEditText(QStringLiteral("SELECT * FROM users")); // only the lower-case word counts
+    page->filtrb->click();
+    QCOMPARE(env.dialogs->shown.size(), 2);
+
+    page->sqlcb->setEditText(QStringLiteral("  select username, usertype from users order by userid  "));
+    page->filtrb->click();
+    QCOMPARE(env.dialogs->shown.size(), 2);
+    QAbstractItemModel* model = window.grid()->model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("admin"));
+
+    page->sqlmemo->setPlainText(QStringLiteral("insert into loans(customer) values('Nováková')"));
+    page->udelejsql->click();
+    QCOMPARE(page->sqlvystupmemo->toPlainText(), QString());
+    page->sqlmemo->setPlainText(QStringLiteral("select id, customer from loans"));
+    page->udelejsql->click();
+    QCOMPARE(page->sqlvystupmemo->toPlainText(), QStringLiteral("1;Nováková;\n"));
+    page->sqlmemo->setPlainText(QStringLiteral("select nonsense from nowhere"));
+    page->udelejsql->click();
+    QCOMPARE(env.dialogs->shown.size(), 3);
+    QCOMPARE(env.dialogs->shown.last().icon, Dialogs::Icon::Error);
+}
+
+void TestMainWindow::rightsHidePagesForUsers_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<bool>("restricted");
+    QTest::newRow("administrator") << "administrator" << false;
+    QTest::newRow("user") << "user" << true;
+    QTest::newRow("user readonly") << "user readonly" << true;
+    QTest::newRow("login off") << "internal buil-in user, login off" << false;
+}
+
+void TestMainWindow::rightsHidePagesForUsers()
+{
+    QFETCH(QString, type);
+    QFETCH(bool, restricted);
+    Env env;
+    env.dm.globals().typ = type;
+    Tzapujckyf window(env.dm);
+    QVERIFY(window.formCreate(nullptr));
+    window.show();
+    SettingsPages& pages = window.settingsPages();
+    QCOMPARE(pages.tabs->isTabVisible(pages.tabs->indexOf(pages.usersts)), !restricted);
+    QCOMPARE(pages.tabs->isTabVisible(pages.tabs->indexOf(pages.ciselneradts)), !restricted);
+    QCOMPARE(window.action(QStringLiteral("zaptrvaleodstranita"))->isVisible(), !restricted);
+    QVERIFY(window.action(QStringLiteral("novaza"))->isVisible());
+    // Ctrl+F12 works for every user type.
+    window.action(QStringLiteral("showsqla"))->trigger();
+    QVERIFY(window.pages()->isTabVisible(window.pages()->indexOf(window.sqlPage())));
+}
+
+void TestMainWindow::closeWritesStaffList()
+{
+    Env env;
+    {
+        Tzapujckyf window(env.dm);
+        QVERIFY(window.formCreate(nullptr));
+        window.show();
+        window.settingsPages().pracovnicim->setPlainText(QStringLiteral("Jan Novák\nPetra Dvořáková"));
+        window.close();
+    }
+    QFile staff(env.folder.file(QStringLiteral("setup/pracovnici")));
+    QVERIFY(staff.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(staff.readAll()), QStringLiteral("Jan Novák\nPetra Dvořáková"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
