@@ -7,6 +7,7 @@
 #include "SettingsPages.h"
 #include "SqlPage.h"
 #include "Tdm.h"
+#include "UsersPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,6 +72,7 @@ void Tzapujckyf::buildPages()
     settingsPage->setObjectName(QStringLiteral("znastavenits"));
     auto* settingsTabs = new QTabWidget(settingsPage);
     m_settings = new SettingsPages(settingsTabs);
+    m_users = new UsersPage(m_dm, *m_settings, this);
     auto* settingsLayout = new QVBoxLayout(settingsPage);
     settingsLayout->addWidget(settingsTabs);
     m_pages->addTab(settingsPage, tr("nastavení"));

@@ -13,6 +13,7 @@ class SettingsPages;
 class SqlPage;
 class Tdm;
 class Tuvodnif;
+class UsersPage;
 
 // The main window: the loans list, the settings pages, the users page and the hidden "sql" page.
 class Tzapujckyf : public QMainWindow
@@ -32,6 +33,7 @@ public:
     QTabWidget* pages() const { return m_pages; }
     SettingsPages& settingsPages() const { return *m_settings; }
     SqlPage* sqlPage() const { return m_sqlPage; }
+    UsersPage* usersPage() const { return m_users; }
     QMenu* filtersMenu() const { return m_filtersMenu; }
     QMenu* reportsMenu() const { return m_reportsMenu; }
 
@@ -66,6 +68,7 @@ private:
     QSqlQueryModel* m_loans = nullptr;
     SettingsPages* m_settings = nullptr;
     SqlPage* m_sqlPage = nullptr;
+    UsersPage* m_users = nullptr;
     QMenu* m_filtersMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;
     QHash<QString, QAction*> m_actions;

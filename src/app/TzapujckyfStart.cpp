@@ -7,6 +7,7 @@
 #include "SelfReplace.h"
 #include "Tdm.h"
 #include "Tuvodnif.h"
+#include "UsersPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,7 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
         progress(splash, 50);
 
         setLoansStatement(globals.zapdefaultfiltr);
+        m_users->reload();
         progress(splash, 70);
 
         loadReportsMenu();
