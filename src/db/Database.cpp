@@ -265,8 +265,29 @@ QString Database::defaultUsersSql(int index)
                           "values('user','kuzd','John','Doe Jr.','user')");
 }
 
-Transaction::Transaction(Database& db) : m_db(db)
+Transaction::Transaction(Database& db, Lock lock, const QString& table) : m_db(db)
 {
+    if (lock == Lock::WriteLock) {
+        m_raw = true;
+        if (m_db.engine() == ConnectionInfo::Engine::SQLite) {
+            m_db.exec(QStringLiteral("begin immediate"));
+            m_open = true;
+        } else {
+            static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+            if (!plain.match(table).hasMatch())
+                throw DbError(DbError::Kind::InvalidName, QStringLiteral("lock: %1").arg(table));
+            m_db.exec(QStringLiteral("begin"));
+            try {
+                // Conflicts with itself and with every write, not with plain reads.
+                m_db.exec(QStringLiteral("lock table %1 in share row exclusive mode").arg(table));
+            } catch (const DbError&) {
+                QSqlQuery(m_db.connection()).exec(QStringLiteral("rollback"));
+                throw;
+            }
+            m_open = true;
+        }
+        return;
+    }
     if (!m_db.connection().transaction())
         throw DbError(DbError::Kind::Statement, errorText(m_db.connection().lastError()));
     m_open = true;
@@ -274,13 +295,22 @@ Transaction::Transaction(Database& db) : m_db(db)
 
 Transaction::~Transaction()
 {
-    if (m_open)
+    if (!m_open)
+        return;
+    if (m_raw) {
+        QSqlQuery q(m_db.connection());
+        q.exec(QStringLiteral("rollback"));
+    } else {
         m_db.connection().rollback();
+    }
 }
 
 void Transaction::commit()
 {
-    if (!m_db.connection().commit())
+    if (m_raw) {
+        m_db.exec(QStringLiteral("commit"));
+    } else if (!m_db.connection().commit()) {
         throw DbError(DbError::Kind::Statement, errorText(m_db.connection().lastError()));
+    }
     m_open = false;
 }

@@ -77,15 +77,20 @@ private:
     QString m_current;
 };
 
-// Commits on commit(), rolls back when left without it.
+// Commits on commit(), rolls back when left without it. A transaction that writes a table can take the
+// table's write lock at once, so that reading a value and inserting from it is safe against other
+// workstations doing the same at the same moment (they wait for each other; readers do not wait).
 class Transaction
 {
 public:
-    explicit Transaction(Database& db);
+    enum class Lock { None, WriteLock };
+
+    explicit Transaction(Database& db, Lock lock = Lock::None, const QString& table = QString());
     ~Transaction();
     void commit();
 
 private:
     Database& m_db;
     bool m_open = false;
+    bool m_raw = false; // begun with our own statement rather than the driver's
 };
