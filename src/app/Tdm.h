@@ -25,6 +25,10 @@ public:
     Database& db() { return m_db; }
     Tglobals& globals() { return m_globals; }
 
+    // The current user-interface language: its ISO code ("cs" for Czech) and its name.
+    QString languageCode() const { return m_languageCode; }
+    QString languageName() const { return m_languageName; }
+
     Dialogs& dialogs() { return *m_dialogs; }
     Shell& shell() { return *m_shell; }
     // The data module owns the seams; tests hand in scripted ones.
@@ -42,4 +46,6 @@ private:
     Tglobals m_globals;
     std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<Shell> m_shell;
+    QString m_languageCode = QStringLiteral("cs");
+    QString m_languageName;
 };

@@ -135,6 +135,7 @@ void Tzapujckyf::showEvent(QShowEvent* event)
     m_settings->tabs->setCurrentWidget(m_settings->zakladnits);
     setWindowTitle(m_dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText());
     m_pages->setTabVisible(m_pages->indexOf(m_sqlPage), false);
+    restoreLayouts();
     applyRights();
 }
 

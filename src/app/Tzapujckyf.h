@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ExtraSettings.h"
+#include "MainSettings.h"
+
 #include <QHash>
 #include <QMainWindow>
 
@@ -42,6 +45,10 @@ public:
     void setLoansStatement(const QString& sql);
     QString loansStatement() const { return m_loansSql; }
 
+    // The settings as read at start, with the values the controls hold folded in.
+    MainSettings currentSettings() const;
+    ExtraSettings currentExtraSettings() const;
+
     // Actions of this window.
     void aboutaExecute();
     void logaExecute();
@@ -60,6 +67,9 @@ private:
     void saveStaff();
     void loadReportsMenu();
     void refreshOwnCounter();
+    bool checkLicence();
+    void restoreLayouts();
+    void saveLayouts();
 
     Tdm& m_dm;
     QTabWidget* m_pages = nullptr;
@@ -74,4 +84,7 @@ private:
     QHash<QString, QAction*> m_actions;
     QString m_loansSql;
     bool m_sessionSaved = false;
+    bool m_layoutsRestored = false;
+    MainSettings m_mainSettings;
+    ExtraSettings m_extra;
 };

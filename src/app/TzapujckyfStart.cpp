@@ -4,10 +4,15 @@
 
 #include "AppPaths.h"
 #include "DatabaseStartup.h"
+#include "FolderArchive.h"
+#include "GridLayout.h"
+#include "IniFile.h"
 #include "SelfReplace.h"
+#include "SettingsBinding.h"
 #include "Tdm.h"
 #include "Tuvodnif.h"
 #include "UsersPage.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +21,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTableView>
 
 namespace {
 
@@ -23,6 +29,16 @@ void progress(Tuvodnif* splash, int percent)
 {
     if (splash)
         splash->setProgress(percent);
+}
+
+QString vornikIni()
+{
+    return Tdm::instance().globals().nastavenicesta + QStringLiteral("vornik.ini");
+}
+
+QString extraIni()
+{
+    return AppPaths::programFolder() + QStringLiteral("extra.ini");
 }
 
 } // namespace
@@ -45,14 +61,36 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
     globals.nastavenicesta = AppPaths::settingsFolder();
     globals.sestavycesta = AppPaths::reportsFolder();
 
+    IniFile extra;
+    extra.load(extraIni());
+    m_extra.read(extra);
+    SettingsBinding::toControls(m_extra, *m_settings);
+
     if (!DatabaseStartup::connect(m_dm))
         return false;
     progress(splash, 20);
 
     // From here on a failure is reported and the rest of the creation step is skipped; the window still opens.
     try {
-        DatabaseStartup::upgrade(m_dm, true);
+        QString error;
+        if (m_extra.setupfromdbchb && !FolderArchive::setupfromdb(m_dm.db(), &error))
+            m_dm.reportError(error);
+        if (m_extra.reportsfromdbchb && !FolderArchive::reportsfromdb(m_dm.db(), &error))
+            m_dm.reportError(error);
+
+        DatabaseStartup::upgrade(m_dm, false);
+
+        IniFile vornik;
+        vornik.load(vornikIni());
+        m_mainSettings.read(vornik);
+        if (!checkLicence())
+            return false;
+
+        if (m_mainSettings.bugsqlsrv2012)
+            DatabaseStartup::upgrade(m_dm, true);
         progress(splash, 30);
+
+        SettingsBinding::toControls(m_mainSettings, *m_settings);
 
         globals.zapdefaultfiltr = QStringLiteral("select * from loans where returned<10 order by dateto asc");
         progress(splash, 50);
@@ -71,9 +109,26 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
     return true;
 }
 
+bool Tzapujckyf::checkLicence()
+{
+    if (m_mainSettings.licenceAccepted())
+        return true;
+    const QString terms = m_dm.lex(50) + QStringLiteral("\n\n")
+                          + tr("Program se poskytuje tak, jak je, bez jakékoli záruky. Za škody vzniklé jeho "
+                               "použitím ani za ztrátu dat neodpovídají autoři. Data zůstávají ve vaší databázi "
+                               "a program je nikam neodesílá.\n\nSouhlasíte s těmito podmínkami?");
+    if (!m_dm.dialogs().ask(m_dm.lex(Lexicon::Question), terms))
+        return false;
+    QString error;
+    if (!MainSettings::acceptLicence(vornikIni(), &error))
+        m_dm.reportError(error);
+    m_mainSettings.lic = QStringLiteral("ano");
+    return true;
+}
+
 void Tzapujckyf::loadReportsMenu()
 {
-    const QString language = QStringLiteral("cs");
+    const QString language = m_dm.languageCode();
     const QString reports = m_dm.globals().sestavycesta;
     QDir().mkpath(reports + language + QStringLiteral("/reviews"));
     m_reportsMenu->clear();
@@ -93,6 +148,38 @@ void Tzapujckyf::loadReportsMenu()
     }
 }
 
+MainSettings Tzapujckyf::currentSettings() const
+{
+    MainSettings settings = m_mainSettings;
+    SettingsBinding::fromControls(*m_settings, settings);
+    return settings;
+}
+
+ExtraSettings Tzapujckyf::currentExtraSettings() const
+{
+    ExtraSettings settings = m_extra;
+    SettingsBinding::fromControls(*m_settings, settings);
+    settings.currentlanguage = m_dm.languageName();
+    return settings;
+}
+
+void Tzapujckyf::restoreLayouts()
+{
+    if (m_layoutsRestored)
+        return;
+    m_layoutsRestored = true;
+    WindowPlacement::restore(this, objectName());
+    GridLayout::restore(m_grid, objectName(), m_grid->objectName());
+    GridLayout::restore(m_settings->usersdbgrid, objectName(), m_settings->usersdbgrid->objectName());
+}
+
+void Tzapujckyf::saveLayouts()
+{
+    GridLayout::save(m_settings->usersdbgrid, objectName(), m_settings->usersdbgrid->objectName());
+    GridLayout::save(m_grid, objectName(), m_grid->objectName());
+    WindowPlacement::save(this, objectName());
+}
+
 void Tzapujckyf::saveSession()
 {
     if (m_sessionSaved)
@@ -101,6 +188,21 @@ void Tzapujckyf::saveSession()
     const QString package = AppPaths::programFolder() + SelfReplace::updatePackageName();
     if (!SelfReplace::isUpdatePackage(AppPaths::executableName()) && QFile::exists(package))
         QFile::remove(package);
-    if (QDir(m_dm.globals().nastavenicesta).exists())
-        saveStaff();
+    if (!m_dm.db().isOpen() && m_dm.globals().nastavenicesta.isEmpty())
+        return; // the start never got as far as reading settings: nothing to write back
+    saveLayouts();
+    // Each file on its own: one that cannot be written must not cost the others.
+    QString error;
+    const ExtraSettings storage = currentExtraSettings();
+    saveStaff();
+    if (!IniFile::modify(vornikIni(), [&](IniFile& ini) { currentSettings().write(ini); }, &error))
+        m_dm.reportError(error);
+    if (!IniFile::modify(extraIni(), [&](IniFile& ini) { storage.write(ini); }, &error))
+        m_dm.reportError(error);
+    if (m_dm.db().isOpen()) {
+        if (storage.setuptodbchb && !FolderArchive::setuptodb(m_dm.db(), &error))
+            m_dm.reportError(error);
+        if (storage.reportstodbchb && !FolderArchive::reportstodb(m_dm.db(), &error))
+            m_dm.reportError(error);
+    }
 }

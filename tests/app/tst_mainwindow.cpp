@@ -8,7 +8,11 @@
 #include "Tzapujckyf.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQueryModel>
@@ -27,6 +31,7 @@ struct Env
         dm.setDialogs(std::move(scripted));
         folder.writeUdl(DatabaseStartup::embeddedInitString());
         QDir().mkpath(folder.file(QStringLiteral("setup")));
+        folder.writeText(QStringLiteral("setup/vornik.ini"), "[setup]\r\nlic=ano\r\n");
     }
     TestProgramFolder folder;
     Tdm dm;
@@ -45,6 +50,8 @@ private slots:
     void rightsHidePagesForUsers_data();
     void rightsHidePagesForUsers();
     void closeWritesStaffList();
+    void licence();
+    void settingsRoundTrip();
 };
 
 void TestMainWindow::startsOnFreshFolder()
@@ -157,6 +164,63 @@ void TestMainWindow::closeWritesStaffList()
     QFile staff(env.folder.file(QStringLiteral("setup/pracovnici")));
     QVERIFY(staff.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(staff.readAll()), QStringLiteral("Jan Novák\nPetra Dvořáková"));
+}
+
+void TestMainWindow::licence()
+{
+    Env env;
+    QFile::remove(env.folder.file(QStringLiteral("setup/vornik.ini")));
+    {
+        Tzapujckyf window(env.dm);
+        QVERIFY(!window.formCreate(nullptr)); // declined: the program ends
+        QCOMPARE(env.dialogs->shown.size(), 1);
+        QVERIFY(env.dialogs->shown.at(0).text.startsWith(env.dm.lex(50)));
+    }
+    QVERIFY(!QFile::exists(env.folder.file(QStringLiteral("setup/vornik.ini"))));
+    env.dialogs->answers << Dialogs::Yes;
+    {
+        Tzapujckyf window(env.dm);
+        QVERIFY(window.formCreate(nullptr));
+        // Written at once, before any close.
+        QFile ini(env.folder.file(QStringLiteral("setup/vornik.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("lic=ano"));
+    }
+    env.dialogs->shown.clear();
+    Tzapujckyf again(env.dm);
+    QVERIFY(again.formCreate(nullptr));
+    QCOMPARE(env.dialogs->shown.size(), 0); // asked once per settings folder
+}
+
+void TestMainWindow::settingsRoundTrip()
+{
+    Env env;
+    env.folder.writeText(QStringLiteral("setup/vornik.ini"),
+                         "\xEF\xBB\xBF[setup]\r\nlic=ano\r\nmykey=kept\r\nzapdnu2spine=garbage\r\n[other]\r\nx=1\r\n");
+    {
+        Tzapujckyf window(env.dm);
+        QVERIFY(window.formCreate(nullptr));
+        SettingsPages& p = window.settingsPages();
+        QCOMPARE(p.zapdnuspine[2]->value(), 14); // a garbled value falls back to its default
+        QCOMPARE(p.defaultborrowdaysjvs->value(), 30.0);
+        QVERIFY(p.newverchb->isChecked());
+        QVERIFY(!p.userschb->isChecked());
+        p.zapdnuspine[0]->setValue(3);
+        p.ciselnaradale->setText(QStringLiteral("2024/"));
+        p.setupfromdbchb->setChecked(true);
+        window.close();
+    }
+    QFile ini(env.folder.file(QStringLiteral("setup/vornik.ini")));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    QVERIFY(text.startsWith("\xEF\xBB\xBF"));
+    for (const char* expected : {"mykey=kept", "[other]", "x=1", "zapdnu0spine=3", "zapdnu5spine=128",
+                                 "ciselnaradale=2024/", "newverchb=1", "users=0", "lic=ano"})
+        QVERIFY2(text.contains(expected), expected);
+    QFile extra(env.folder.file(QStringLiteral("extra.ini")));
+    QVERIFY(extra.open(QIODevice::ReadOnly));
+    QVERIFY(extra.readAll().contains("setupfromdbchb=1"));
+    QVERIFY(QFile::exists(env.folder.file(QStringLiteral("grids.ini"))));
 }
 
 QTEST_MAIN(TestMainWindow)
