@@ -25,7 +25,8 @@ public:
 
     bool contains(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key, const QString& def = {}) const;
-    // Line breaks in the text become spaces: a value must not be able to add lines to the file.
+    // Line breaks in the text become spaces (a value must not be able to add lines to the file); spaces
+    // around it are dropped, as reading drops them.
     void setValue(const QString& section, const QString& key, const QString& text);
     void remove(const QString& section, const QString& key);
 

@@ -72,8 +72,9 @@ bool ZipFolder::pack(const QString& folder, QByteArray* archive, QString* error)
             QCoreApplication::translate("ZipFolder", "Složka %1 neexistuje.").arg(QDir::toNativeSeparators(folder)));
     const QDir dir(root.absoluteFilePath());
 
+    // Without QDir::System: pipes, sockets and dangling links are no settings, and reading a pipe would hang.
     QStringList files;
-    QDirIterator it(dir.absolutePath(), QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(dir.absolutePath(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         files << dir.relativeFilePath(it.next());
