@@ -1,8 +1,10 @@
 #include "Startup.h"
 
 #include "DesktopShell.h"
+#include "LoginDecision.h"
 #include "QtDialogs.h"
 #include "Tdm.h"
+#include "Tloginf.h"
 #include "Tuvodnif.h"
 #include "Tzapujckyf.h"
 #include "UnixSignals.h"
@@ -45,9 +47,10 @@ int run()
         windows.push_back(placeholderWindow(name, &main));
     splash.reset();
 
-    // Login is off until user management exists: the program runs as the built-in user with full rights.
-    dm.globals().jmeno = QStringLiteral("admin");
-    dm.globals().typ = QStringLiteral("internal buil-in user, login off");
+    Tloginf login(dm);
+    const MainSettings settings = main.currentSettings();
+    if (!LoginDecision::run(dm, {settings.users, settings.pamatovatloginchb}, login))
+        return 0;
 
     // Ending by the desktop session (SIGTERM) closes the main window like the user would.
     UnixSignals::closeOnTermination(&main);

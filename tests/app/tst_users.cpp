@@ -3,6 +3,7 @@
 #include "SettingsPages.h"
 #include "Tdm.h"
 #include "TestEnv.h"
+#include "LoginDecision.h"
 #include "Tloginf.h"
 #include "Users.h"
 #include "UsersPage.h"
@@ -49,6 +50,7 @@ private slots:
     void validation();
     void passwordsMasked();
     void rememberLoginAsksRisk();
+    void decisionAtStart();
 };
 
 void TestUsers::login_data()
@@ -217,6 +219,40 @@ void TestUsers::rememberLoginAsksRisk()
     QVERIFY(pages.pamatovatloginchb->isChecked());
     pages.pamatovatloginchb->click(); // unchecking asks nothing
     QCOMPARE(env.dialogs->shown.size(), 2);
+}
+
+void TestUsers::decisionAtStart()
+{
+    Env env;
+    {
+        Tloginf login(env.dm);
+        QVERIFY(LoginDecision::run(env.dm, {false, false}, login));
+        QCOMPARE(env.dm.globals().typ, Users::LoginOff);
+        QCOMPARE(env.dm.globals().jmeno, QStringLiteral("admin"));
+        QCOMPARE(env.dm.globals().uzid, 1);
+    }
+    // Remembered login: the fields come filled in; a click logs in; the values are written back.
+    env.folder.writeText(QStringLiteral("extra.ini"), "[setup]\r\njmenole=admin\r\nheslole=907318\r\n");
+    {
+        Tloginf login(env.dm);
+        QTimer::singleShot(50, &login, [&] {
+            QCOMPARE(login.jmenole->text(), QStringLiteral("admin"));
+            login.heslole->setText(QStringLiteral("907318"));
+            login.prihlasitb->click();
+        });
+        QVERIFY(LoginDecision::run(env.dm, {true, true}, login));
+        QCOMPARE(env.dm.globals().typ, Users::Administrator);
+    }
+    // Without remembering, the fields start empty; closing the window without a login ends the program.
+    {
+        Tloginf login(env.dm);
+        QTimer::singleShot(50, &login, [&] {
+            QCOMPARE(login.jmenole->text(), QString());
+            login.jmenole->setText(QStringLiteral("nobody"));
+            login.close();
+        });
+        QVERIFY(!LoginDecision::run(env.dm, {true, false}, login));
+    }
 }
 
 QTEST_MAIN(TestUsers)
