@@ -42,7 +42,11 @@ int run()
     if (!main.formCreate(splash.get()))
         return 1;
     std::vector<std::unique_ptr<QDialog>> windows;
-    for (const char* name : {"Form1", "zapujckaf", "prilohyzapujckaf", "devicef", "deviceatf", "importf", "adresarf",
+    for (const char* name : {"Form1"})
+        windows.push_back(placeholderWindow(name, &main));
+    Tzapujckaf card(dm, &main);
+    main.setLoanCard(&card);
+    for (const char* name : {"prilohyzapujckaf", "devicef", "deviceatf", "importf", "adresarf",
                              "adresaf", "prilohyzakaznikf"})
         windows.push_back(placeholderWindow(name, &main));
     splash.reset();

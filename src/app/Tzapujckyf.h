@@ -2,6 +2,7 @@
 
 #include "ExtraSettings.h"
 #include "MainSettings.h"
+#include "Tzapujckaf.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -49,7 +50,17 @@ public:
     MainSettings currentSettings() const;
     ExtraSettings currentExtraSettings() const;
 
+    // The loan card the loan actions open.
+    void setLoanCard(Tzapujckaf* card) { m_card = card; }
+    Tzapujckaf::Context loanCardContext() const;
+    qint64 currentLoanId() const;
+    void positionOn(qint64 id);
+
     // Actions of this window.
+    void novazaExecute();
+    void otevritzaExecute();
+    void vlastnipocitadlobClick();
+    void upravitlvlcislozapaClick();
     void aboutaExecute();
     void logaExecute();
     void showsqlaExecute();
@@ -67,6 +78,7 @@ private:
     void saveStaff();
     void loadReportsMenu();
     void refreshOwnCounter();
+    void afterCard(qint64 id);
     bool checkLicence();
     void restoreLayouts();
     void saveLayouts();
@@ -79,6 +91,7 @@ private:
     SettingsPages* m_settings = nullptr;
     SqlPage* m_sqlPage = nullptr;
     UsersPage* m_users = nullptr;
+    Tzapujckaf* m_card = nullptr;
     QMenu* m_filtersMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;
     QHash<QString, QAction*> m_actions;

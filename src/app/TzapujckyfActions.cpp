@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTableView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
@@ -27,8 +28,8 @@ constexpr QStyle::StandardPixmap NoIcon = QStyle::SP_CustomBase;
 
 // Order within each menu is the order of this table.
 const ActionSpec actionSpecs[] = {
-    {"novaza", "nová zápůjčka", "zapujckyg", QStyle::SP_FileIcon, "Ctrl+N", false},
-    {"otevritza", "otevřít", "zapujckyg", QStyle::SP_DialogOpenButton, "Ctrl+O", false},
+    {"novaza", "nová zápůjčka", "zapujckyg", QStyle::SP_FileIcon, "Ctrl+N", true},
+    {"otevritza", "otevřít", "zapujckyg", QStyle::SP_DialogOpenButton, "Ctrl+O", true},
     {"zapobnovitdfiltra", "obnovit výchozí filtr", "zapujckyg", QStyle::SP_BrowserReload, "", false},
     {"zapobnovitafiltra", "obnovit aktuální filtr", "zapujckyg", NoIcon, "F5", false},
     {"zaptrvaleodstranita", "trvale odstranit zápůjčku", "zapujckyg", NoIcon, "", false},
@@ -116,6 +117,17 @@ void Tzapujckyf::createActions()
     action(QStringLiteral("showsqla"))->setShortcutContext(Qt::ApplicationShortcut);
 
     connect(action(QStringLiteral("konecza")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("novaza")), &QAction::triggered, this, &Tzapujckyf::novazaExecute);
+    connect(action(QStringLiteral("otevritza")), &QAction::triggered, this, &Tzapujckyf::otevritzaExecute);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, &Tzapujckyf::otevritzaExecute);
+    connect(m_settings->vlastnipocitadlob, &QPushButton::clicked, this, &Tzapujckyf::vlastnipocitadlobClick);
+
+    // The list's pop-up menu; changing a loan's own number is offered only with own numbering.
+    QAction* ownNumber = addAction(QStringLiteral("upravitlvlcislozapa"), tr("upravit vlastní číslo zápůjčky"));
+    connect(ownNumber, &QAction::triggered, this, &Tzapujckyf::upravitlvlcislozapaClick);
+    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_grid->addAction(action(QStringLiteral("otevritza")));
+    m_grid->addAction(ownNumber);
     connect(action(QStringLiteral("abouta")), &QAction::triggered, this, &Tzapujckyf::aboutaExecute);
     connect(action(QStringLiteral("loga")), &QAction::triggered, this, &Tzapujckyf::logaExecute);
     connect(action(QStringLiteral("showsqla")), &QAction::triggered, this, &Tzapujckyf::showsqlaExecute);

@@ -91,6 +91,8 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
         progress(splash, 30);
 
         SettingsBinding::toControls(m_mainSettings, *m_settings);
+        const bool ownNumbering = !m_mainSettings.ciselnaradale.isEmpty() || m_mainSettings.vlastnipocitadlochb;
+        action(QStringLiteral("upravitlvlcislozapa"))->setVisible(ownNumbering);
 
         globals.zapdefaultfiltr = QStringLiteral("select * from loans where returned<10 order by dateto asc");
         progress(splash, 50);
