@@ -44,6 +44,11 @@ ListQueryModel::ListQueryModel(Database& db, QObject* parent)
 ListQueryModel::~ListQueryModel()
 {
     stopReading();
+    closeSession();
+}
+
+void ListQueryModel::closeSession()
+{
     if (QSqlDatabase::contains(m_readerName)) {
         QSqlDatabase::database(m_readerName, false).close();
         QSqlDatabase::removeDatabase(m_readerName);
@@ -92,8 +97,7 @@ QSqlDatabase ListQueryModel::listConnection()
         }
         if (same)
             return QSqlDatabase::database(m_readerName, false);
-        QSqlDatabase::database(m_readerName, false).close();
-        QSqlDatabase::removeDatabase(m_readerName);
+        closeSession();
     }
     QSqlDatabase reader = QSqlDatabase::cloneDatabase(main, m_readerName);
     if (!reader.open())
@@ -139,6 +143,7 @@ void ListQueryModel::clear()
 {
     beginResetModel();
     stopReading();
+    closeSession();
     m_values.clear();
     m_rows = 0;
     m_fields.clear();

@@ -44,7 +44,8 @@ public:
     bool setStatement(const QString& sql);
     // Runs the current statement again.
     bool refresh() { return setStatement(m_statement); }
-    // Forgets the rows and ends reading (before the connection changes database).
+    // Forgets the rows, ends reading and closes the list's own session: call it before the connection
+    // changes database or a maintenance step needs the database to itself.
     void clear();
     QString statement() const { return m_statement; }
     QString errorString() const { return m_error; }
@@ -81,6 +82,7 @@ protected:
 
 private:
     void stopReading();
+    void closeSession();
     QSqlDatabase listConnection();
     void mapColumns();
     QString fieldOfColumn(int column) const;

@@ -1,15 +1,15 @@
 #include "TitleSort.h"
 
+#include "LikeCondition.h"
+
 #include <QRegularExpression>
-#include <QStringList>
 
 namespace {
 
 // A field name the result reported; anything but a plain name is quoted so it stays one identifier.
 QString fieldText(const QString& field)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (plain.match(field).hasMatch())
+    if (LikeCondition::isPlainName(field))
         return field;
     QString quoted = field;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));

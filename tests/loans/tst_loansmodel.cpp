@@ -85,6 +85,10 @@ void TestLoansModel::fetchesInChunks()
 
         QVERIFY(model.refresh());
         QCOMPARE(model.rowCount(), 100);
+        model.clear(); // before maintenance: no rows and no session of the list's own
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(int(QSqlDatabase::connectionNames().size()), connections);
+        QVERIFY(model.setStatement("select * from loans order by id"));
     }
     // The list's own session ends with the model, so the database can be dropped.
     QCOMPARE(int(QSqlDatabase::connectionNames().size()), connections);
