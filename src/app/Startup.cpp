@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "CaptionApplier.h"
 #include "DesktopShell.h"
 #include "LoginDecision.h"
 #include "QtDialogs.h"
@@ -38,6 +39,10 @@ int run()
     splash->show();
     splash->setProgress(0);
 
+    // Windows are captioned in the current language as they are made, and again at every change.
+    auto* captions = new CaptionApplier(dm.language(), &dm);
+    captions->setAutoApply(true);
+
     Tzapujckyf main(dm);
     if (!main.formCreate(splash.get()))
         return 1;
@@ -50,6 +55,7 @@ int run()
                              "adresaf", "prilohyzakaznikf"})
         windows.push_back(placeholderWindow(name, &main));
     splash.reset();
+    captions->applyAll();
 
     Tloginf login(dm);
     const MainSettings settings = main.currentSettings();

@@ -38,6 +38,7 @@ Tdm::Tdm(QObject* parent)
     : QObject(parent), m_dialogs(std::make_unique<SilentDialogs>()), m_shell(std::make_unique<NoShell>())
 {
     setObjectName(QStringLiteral("dm"));
+    m_language.attachLexicon(m_lexicon);
     theInstance = this;
 }
 

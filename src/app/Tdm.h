@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "Dialogs.h"
+#include "LanguageEngine.h"
 #include "Lexicon.h"
 #include "Shell.h"
 #include "Tglobals.h"
@@ -26,8 +27,9 @@ public:
     Tglobals& globals() { return m_globals; }
 
     // The current user-interface language: its ISO code ("cs" for Czech) and its name.
-    QString languageCode() const { return m_languageCode; }
-    QString languageName() const { return m_languageName; }
+    QString languageCode() const { return m_language.currentCode(); }
+    QString languageName() const { return m_language.currentName(); }
+    LanguageEngine& language() { return m_language; }
 
     Dialogs& dialogs() { return *m_dialogs; }
     Shell& shell() { return *m_shell; }
@@ -42,10 +44,9 @@ public:
 
 private:
     Lexicon m_lexicon;
+    LanguageEngine m_language;
     Database m_db;
     Tglobals m_globals;
     std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<Shell> m_shell;
-    QString m_languageCode = QStringLiteral("cs");
-    QString m_languageName;
 };

@@ -1,6 +1,7 @@
 #include "Tzapujckyf.h"
 
 #include "AppInfo.h"
+#include "LangFlagsCombo.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "DayNumber.h"
@@ -13,6 +14,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSaveFile>
@@ -73,6 +76,10 @@ void Tzapujckyf::buildPages()
     auto* settingsTabs = new QTabWidget(settingsPage);
     m_settings = new SettingsPages(settingsTabs);
     m_users = new UsersPage(m_dm, *m_settings, this);
+    auto* languages = new LangFlagsCombo(m_dm.language(), &m_dm.dialogs(), m_settings->languagebox);
+    m_settings->languagebox->layout()->addWidget(languages);
+    if (auto* label = m_settings->languagets->findChild<QLabel*>(QStringLiteral("LangFlagsCombo1l")))
+        label->setBuddy(languages);
     auto* settingsLayout = new QVBoxLayout(settingsPage);
     settingsLayout->addWidget(settingsTabs);
     m_pages->addTab(settingsPage, tr("nastavení"));

@@ -57,6 +57,7 @@ public:
     void positionOn(qint64 id);
 
     // Actions of this window.
+    void editLanguage(const QString& language);
     void novazaExecute();
     void otevritzaExecute();
     void vlastnipocitadlobClick();

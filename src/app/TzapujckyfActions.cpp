@@ -2,6 +2,8 @@
 #include "Tzapujckyf.h"
 
 #include "DatabaseStartup.h"
+#include "LanguageCreatorDialog.h"
+#include "LanguageEditorDialog.h"
 #include "Tdm.h"
 
 #include <QAction>
@@ -39,8 +41,8 @@ const ActionSpec actionSpecs[] = {
     {"konecza", "zavřít", "zapujckyg", QStyle::SP_DialogCloseButton, "", true},
     {"upravitfiltryza", "upravit, přidat filtry", "nastrojeg", NoIcon, "", false},
     {"upravitsestavyza", "upravit, přidat tiskové sestavy", "nastrojeg", QStyle::SP_FileDialogDetailedView, "", false},
-    {"editlanguagea", "upravit jazyk", "nastrojeg", NoIcon, "", false},
-    {"createlanguagea", "vytvořit jazyk", "nastrojeg", NoIcon, "", false},
+    {"editlanguagea", "upravit jazyk", "nastrojeg", NoIcon, "", true},
+    {"createlanguagea", "vytvořit jazyk", "nastrojeg", NoIcon, "", true},
     {"nastavenidba", "nastavení připojení a výběr databáze", "databazeg", NoIcon, "", true},
     {"novaprazdnadba", "nová prázdná databáze", "databazeg", NoIcon, "", false},
     {"copydatabasea", "kopie databáze do nové", "databazeg", NoIcon, "", false},
@@ -56,6 +58,26 @@ const ActionSpec actionSpecs[] = {
 };
 
 } // namespace
+
+void Tzapujckyf::editLanguage(const QString& language)
+{
+    LanguageEngine& engine = m_dm.language();
+    // The current language when it has a file, else the first language that has one.
+    QString name = language;
+    if (name.isEmpty() && !engine.languageFile(engine.currentName()).isEmpty())
+        name = engine.currentName();
+    for (const auto& available : engine.languages()) {
+        if (name.isEmpty() && !available.file.isEmpty())
+            name = available.name;
+    }
+    LanguageEditorDialog editor(engine, m_dm.dialogs(), this);
+    if (name.isEmpty() || !editor.openLanguage(name)) {
+        m_dm.dialogs().information(m_dm.lex(Lexicon::Information),
+                                   tr("Není k dispozici žádný jazykový soubor; vytvořte nejprve nový jazyk."));
+        return;
+    }
+    editor.exec();
+}
 
 QAction* Tzapujckyf::addAction(const QString& name, const QString& caption)
 {
@@ -134,5 +156,11 @@ void Tzapujckyf::createActions()
     connect(action(QStringLiteral("helpa")), &QAction::triggered, this, [] { QApplication::processEvents(); });
     connect(action(QStringLiteral("nastavenidba")), &QAction::triggered, this,
             [this] { DatabaseStartup::nastavenidba(m_dm); });
+    connect(action(QStringLiteral("editlanguagea")), &QAction::triggered, this, [this] { editLanguage(QString()); });
+    connect(action(QStringLiteral("createlanguagea")), &QAction::triggered, this, [this] {
+        const QString created = LanguageCreatorDialog::run(m_dm.language(), m_dm.dialogs(), this);
+        if (!created.isEmpty())
+            editLanguage(created);
+    });
     connect(m_settings->nastavenidbb, &QPushButton::clicked, action(QStringLiteral("nastavenidba")), &QAction::trigger);
 }

@@ -65,6 +65,7 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
     extra.load(extraIni());
     m_extra.read(extra);
     SettingsBinding::toControls(m_extra, *m_settings);
+    m_dm.language().setLanguage(m_dm.language().startLanguage(m_extra.currentlanguage));
 
     if (!DatabaseStartup::connect(m_dm))
         return false;
