@@ -7,6 +7,7 @@
 #include "LocaleFormats.h"
 #include "Tdm.h"
 #include "Users.h"
+#include "WindowPlacement.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -264,6 +265,10 @@ void Tzapujckaf::applyReadOnly()
 
 void Tzapujckaf::showEvent(QShowEvent* event)
 {
+    if (!m_placementRestored) {
+        m_placementRestored = true;
+        WindowPlacement::restore(this, objectName());
+    }
     QDialog::showEvent(event);
     applyDateRule();
     for (QComboBox* box : {person1zcb, person2zcb}) {
@@ -275,6 +280,12 @@ void Tzapujckaf::showEvent(QShowEvent* event)
     if (DayNumber::isEmpty(returnedzdtp->dayNumber()))
         updateStatus();
     applyReadOnly();
+}
+
+void Tzapujckaf::hideEvent(QHideEvent* event)
+{
+    WindowPlacement::save(this, objectName());
+    QDialog::hideEvent(event);
 }
 
 void Tzapujckaf::reject()

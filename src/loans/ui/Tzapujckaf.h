@@ -89,6 +89,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 public slots:
     void reject() override;
@@ -112,4 +113,5 @@ private:
     DayNumberEdit* m_target = nullptr;
     QWidget* m_numberBox;
     bool m_readOnlyApplied = false;
+    bool m_placementRestored = false;
 };

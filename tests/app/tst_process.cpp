@@ -1,0 +1,71 @@
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+// The real program in a fresh program folder: first start, and the close sequence when the desktop session
+// ends it with SIGTERM.
+class TestProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartAndTermination();
+};
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestProcess::firstStartAndTermination()
+{
+    QTemporaryDir home;
+    const QString dir = home.path() + QLatin1Char('/');
+    const QString program = QStringLiteral(VORNIK_PROGRAM_DIR "/");
+    for (const char* name : {"mssql.udl", "vornik.sql", "vornik.pg.sql"})
+        QVERIFY(QFile::copy(program + QLatin1String(name), dir + QLatin1String(name)));
+    QDir().mkpath(dir + QStringLiteral("setup"));
+    // The terms were accepted on this folder before; the language file is there to switch to.
+    {
+        QFile ini(dir + QStringLiteral("setup/vornik.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[setup]\r\nlic=ano\r\n");
+    }
+
+    QProcess vornik;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VORNIK_HOME"), dir);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    vornik.setProcessEnvironment(env);
+    vornik.setProcessChannelMode(QProcess::MergedChannels);
+    vornik.start(QStringLiteral(VORNIK_PROGRAM_DIR "/vornik"), {});
+    QVERIFY(vornik.waitForStarted());
+    // Running once the database exists and the window had a moment to show.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir + QStringLiteral("vornik1.sqlite")), 20000);
+    QTest::qWait(1500);
+    QCOMPARE(vornik.state(), QProcess::Running);
+    ::kill(pid_t(vornik.processId()), SIGTERM);
+    QVERIFY(vornik.waitForFinished(20000));
+    QCOMPARE(vornik.exitStatus(), QProcess::NormalExit);
+
+    const QByteArray vornikIni = readAll(dir + QStringLiteral("setup/vornik.ini"));
+    QVERIFY2(vornikIni.startsWith("\xEF\xBB\xBF"), vornikIni.constData());
+    for (const char* key : {"lic=ano", "zapdnu5spine=128", "defaultborrowdaysjvs=30", "newverchb=1", "users=0"})
+        QVERIFY2(vornikIni.contains(key), key);
+    QVERIFY(readAll(dir + QStringLiteral("extra.ini")).contains("currentlanguage="));
+    QVERIFY(QFile::exists(dir + QStringLiteral("setup/pracovnici")));
+    QVERIFY(readAll(dir + QStringLiteral("grids.ini")).contains("[zapujckyf]"));
+}
+
+QTEST_GUILESS_MAIN(TestProcess)
+#include "tst_process.moc"
