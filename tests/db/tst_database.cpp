@@ -1,7 +1,7 @@
 #include "Database.h"
 #include "Dialect.h"
 #include "SchemaUpgrade.h"
-#include "TestEnv.h"
+#include "TestDatabase.h"
 
 #include <QFile>
 #include <QSqlRecord>
@@ -10,56 +10,20 @@
 
 namespace {
 
-ConnectionInfo serverOf(const QString& engine)
+// The schema's database with a loan helper.
+struct Fixture : TestDatabase
 {
-    if (engine == QLatin1String("pg"))
-        return TestEnv::pgServer();
-    ConnectionInfo info;
-    info.engine = ConnectionInfo::Engine::SQLite;
-    return info;
-}
-
-// A fresh database made from the schema script on the engine under test, dropped afterwards.
-struct Fixture
-{
-    explicit Fixture(const QString& engine) : db(TestEnv::uniqueDatabaseName(QStringLiteral("conn")))
-    {
-        db.open(serverOf(engine));
-        name = TestEnv::uniqueDatabaseName();
-        db.createDatabase(name, folder.file(db.dialect().schemaScriptName()));
-    }
-    ~Fixture()
-    {
-        try {
-            db.use(QString());
-            if (db.databazeexistuje(name))
-                db.dropDatabase(name);
-        } catch (const DbError& e) {
-            qWarning() << "cleanup:" << e.message();
-        }
-    }
-    QStringList column(const QString& sql)
-    {
-        QStringList values;
-        QSqlQuery q = db.exec(sql);
-        while (q.next())
-            values << q.value(0).toString();
-        return values;
-    }
+    using TestDatabase::TestDatabase;
     qint64 insertLoan(const QString& customer)
     {
         return db.insert(QStringLiteral("insert into loans(customer) values(:pcustomer)"),
                          {{QStringLiteral("pcustomer"), customer}}, QStringLiteral("id"));
     }
-
-    TestProgramFolder folder;
-    Database db;
-    QString name;
 };
 
 } // namespace
 
-class TestDatabase : public QObject
+class TestDatabaseLayer : public QObject
 {
     Q_OBJECT
 
@@ -87,14 +51,12 @@ private slots:
     void prikazRollsBack();
 };
 
-void TestDatabase::engines_data()
+void TestDatabaseLayer::engines_data()
 {
-    QTest::addColumn<QString>("engine");
-    for (const QString& e : TestEnv::engines())
-        QTest::newRow(qPrintable(e)) << e;
+    TestDatabase::addEngineRows();
 }
 
-void TestDatabase::freshDatabase()
+void TestDatabaseLayer::freshDatabase()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -142,7 +104,7 @@ void TestDatabase::freshDatabase()
              QStringList{QStringLiteral("Novák")});
 }
 
-void TestDatabase::upgradeOldLoans()
+void TestDatabaseLayer::upgradeOldLoans()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -164,7 +126,7 @@ void TestDatabase::upgradeOldLoans()
     QCOMPARE(f.column(QStringLiteral("select count(*) from loans")), QStringList{QStringLiteral("3")});
 }
 
-void TestDatabase::reseed()
+void TestDatabaseLayer::reseed()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -188,7 +150,7 @@ void TestDatabase::reseed()
     QCOMPARE(f.insertLoan(QStringLiteral("first")), qint64(1));
 }
 
-void TestDatabase::repairIdentity()
+void TestDatabaseLayer::repairIdentity()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -209,14 +171,12 @@ void TestDatabase::repairIdentity()
     QCOMPARE(f.db.verzesqlserveru(), 3000);
 }
 
-void TestDatabase::ownKeyWhileAnotherInserts()
+void TestDatabaseLayer::ownKeyWhileAnotherInserts()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
-    ConnectionInfo info = serverOf(engine);
-    info.catalog = f.name;
     Database other(TestEnv::uniqueDatabaseName(QStringLiteral("other")));
-    other.open(info);
+    other.open(f.info());
 
     // Both connections insert inside open transactions, interleaved: each gets the key of its own row.
     if (engine == QLatin1String("pg")) {
@@ -245,7 +205,7 @@ void TestDatabase::ownKeyWhileAnotherInserts()
     }
 }
 
-void TestDatabase::catalogueLookupsAreBound()
+void TestDatabaseLayer::catalogueLookupsAreBound()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -255,7 +215,7 @@ void TestDatabase::catalogueLookupsAreBound()
     QVERIFY(f.db.tabulkaexistuje(QStringLiteral("loans")));
 }
 
-void TestDatabase::failedCreationLeavesNothing_data()
+void TestDatabaseLayer::failedCreationLeavesNothing_data()
 {
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QByteArray>("script");
@@ -267,14 +227,14 @@ void TestDatabase::failedCreationLeavesNothing_data()
     }
 }
 
-void TestDatabase::failedCreationLeavesNothing()
+void TestDatabaseLayer::failedCreationLeavesNothing()
 {
     QFETCH(QString, engine);
     QFETCH(QByteArray, script);
     TestProgramFolder folder;
     folder.writeText(QStringLiteral("broken.sql"), script);
     Database db(TestEnv::uniqueDatabaseName(QStringLiteral("conn")));
-    db.open(serverOf(engine));
+    db.open(TestDatabase::serverOf(engine));
     const QString name = TestEnv::uniqueDatabaseName();
     QVERIFY_THROWS_EXCEPTION(DbError, db.createDatabase(name, folder.file(QStringLiteral("broken.sql"))));
     QVERIFY(!db.databazeexistuje(name));
@@ -290,7 +250,7 @@ void TestDatabase::failedCreationLeavesNothing()
     }
 }
 
-void TestDatabase::invalidNamesRefused_data()
+void TestDatabaseLayer::invalidNamesRefused_data()
 {
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QString>("name");
@@ -302,13 +262,13 @@ void TestDatabase::invalidNamesRefused_data()
     }
 }
 
-void TestDatabase::invalidNamesRefused()
+void TestDatabaseLayer::invalidNamesRefused()
 {
     QFETCH(QString, engine);
     QFETCH(QString, name);
     TestProgramFolder folder;
     Database db(TestEnv::uniqueDatabaseName(QStringLiteral("conn")));
-    db.open(serverOf(engine));
+    db.open(TestDatabase::serverOf(engine));
     try {
         db.createDatabase(name, folder.file(db.dialect().schemaScriptName()));
         QFAIL("invalid name accepted");
@@ -326,7 +286,7 @@ void TestDatabase::invalidNamesRefused()
     QVERIFY(Database::isValidName(QStringLiteral("zápůjčky_2024")));
 }
 
-void TestDatabase::czechLikeIgnoresCase()
+void TestDatabaseLayer::czechLikeIgnoresCase()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -344,7 +304,7 @@ void TestDatabase::czechLikeIgnoresCase()
     QCOMPARE(f.column(QStringLiteral("select lower('ŽLUŤOUČKÝ')")), QStringList{QStringLiteral("žluťoučký")});
 }
 
-void TestDatabase::prikazRollsBack()
+void TestDatabaseLayer::prikazRollsBack()
 {
     QFETCH(QString, engine);
     Fixture f(engine);
@@ -354,5 +314,5 @@ void TestDatabase::prikazRollsBack()
     QCOMPARE(f.column(QStringLiteral("select count(*) from loans")), QStringList{QStringLiteral("1")});
 }
 
-QTEST_GUILESS_MAIN(TestDatabase)
+QTEST_GUILESS_MAIN(TestDatabaseLayer)
 #include "tst_database.moc"

@@ -3,51 +3,13 @@
 #include "Dialect.h"
 #include "LoanNumbering.h"
 #include "LoanRecord.h"
-#include "TestEnv.h"
+#include "TestDatabase.h"
 
 #include <QSet>
 #include <QThread>
 #include <QtTest>
 
-namespace {
-
-ConnectionInfo serverOf(const QString& engine)
-{
-    if (engine == QLatin1String("pg"))
-        return TestEnv::pgServer();
-    return ConnectionInfo{};
-}
-
-struct Fixture
-{
-    explicit Fixture(const QString& engine) : engine(engine), db(TestEnv::uniqueDatabaseName(QStringLiteral("c")))
-    {
-        db.open(serverOf(engine));
-        name = TestEnv::uniqueDatabaseName();
-        db.createDatabase(name, folder.file(db.dialect().schemaScriptName()));
-    }
-    ~Fixture()
-    {
-        try {
-            db.use(QString());
-            db.dropDatabase(name);
-        } catch (const DbError& e) {
-            qWarning() << e.message();
-        }
-    }
-    ConnectionInfo info() const
-    {
-        ConnectionInfo i = serverOf(engine);
-        i.catalog = name;
-        return i;
-    }
-    QString engine;
-    TestProgramFolder folder;
-    Database db;
-    QString name;
-};
-
-} // namespace
+using Fixture = TestDatabase;
 
 class TestLoanNumbering : public QObject
 {
@@ -68,9 +30,7 @@ private slots:
 
 void TestLoanNumbering::engines_data()
 {
-    QTest::addColumn<QString>("engine");
-    for (const QString& e : TestEnv::engines())
-        QTest::newRow(qPrintable(e)) << e;
+    TestDatabase::addEngineRows();
 }
 
 void TestLoanNumbering::numbering_data()

@@ -2,7 +2,7 @@
 #include "Database.h"
 #include "Dialect.h"
 #include "FolderArchive.h"
-#include "TestEnv.h"
+#include "TestDatabase.h"
 #include "ZipFolder.h"
 
 #include <QBuffer>
@@ -18,36 +18,11 @@ namespace {
 
 using Entries = QList<QPair<QString, QByteArray>>;
 
-ConnectionInfo serverOf(const QString& engine)
+// The schema's database with a temporary folder of the test's own.
+struct Fixture : TestDatabase
 {
-    if (engine == QLatin1String("pg"))
-        return TestEnv::pgServer();
-    ConnectionInfo info;
-    info.engine = ConnectionInfo::Engine::SQLite;
-    return info;
-}
-
-// A program folder, a fresh database from the schema script and a temporary folder of the test's own.
-struct Fixture
-{
-    explicit Fixture(const QString& engine) : db(TestEnv::uniqueDatabaseName(QStringLiteral("conn")))
-    {
-        qputenv("TMPDIR", temp.path().toUtf8());
-        db.open(serverOf(engine));
-        name = TestEnv::uniqueDatabaseName();
-        db.createDatabase(name, folder.file(db.dialect().schemaScriptName()));
-    }
-    ~Fixture()
-    {
-        qunsetenv("TMPDIR");
-        try {
-            db.use(QString());
-            if (db.databazeexistuje(name))
-                db.dropDatabase(name);
-        } catch (const DbError& e) {
-            qWarning() << "cleanup:" << e.message();
-        }
-    }
+    explicit Fixture(const QString& engine) : TestDatabase(engine) { qputenv("TMPDIR", temp.path().toUtf8()); }
+    ~Fixture() { qunsetenv("TMPDIR"); }
     QByteArray stored(const QString& fileName)
     {
         return db
@@ -57,9 +32,6 @@ struct Fixture
     }
 
     QTemporaryDir temp; // the user's temporary folder while the test runs
-    TestProgramFolder folder;
-    Database db;
-    QString name;
 };
 
 void writeFile(const QString& path, const QByteArray& bytes)
