@@ -5,6 +5,7 @@
 #include "AppPaths.h"
 #include "Clock.h"
 #include "DayNumber.h"
+#include "LoansList.h"
 #include "SettingsPages.h"
 #include "SqlPage.h"
 #include "Tdm.h"
@@ -20,9 +21,6 @@
 #include <QProgressBar>
 #include <QSaveFile>
 #include <QSpinBox>
-#include <QSqlError>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,9 +31,11 @@ Tzapujckyf::Tzapujckyf(Tdm& dm, QWidget* parent) : QMainWindow(parent), m_dm(dm)
     setObjectName(QStringLiteral("zapujckyf"));
     setWindowTitle(dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText());
     buildPages();
+    createLoansList();
     createActions();
     statusBar()->setObjectName(QStringLiteral("zapujckysb"));
     statusBar()->setAccessibleName(tr("stavový řádek"));
+    connectLoansList();
     resize(1100, 700);
 }
 
@@ -52,14 +52,8 @@ void Tzapujckyf::buildPages()
     m_grid = new QTableView(list);
     m_grid->setObjectName(QStringLiteral("zjvdbgrid"));
     m_grid->setAccessibleName(tr("seznam zápůjček"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(false);
     m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setSectionsMovable(true);
-    m_loans = new QSqlQueryModel(this);
-    m_loans->setObjectName(QStringLiteral("zjvquery"));
-    m_grid->setModel(m_loans);
     m_progress = new QProgressBar(list);
     m_progress->setObjectName(QStringLiteral("zapujckypb"));
     m_progress->setAccessibleName(tr("průběh"));
@@ -115,24 +109,6 @@ void Tzapujckyf::refreshOwnCounter()
     }
 }
 
-void Tzapujckyf::setLoansStatement(const QString& sql)
-{
-    m_loansSql = sql;
-    refreshLoans();
-}
-
-void Tzapujckyf::refreshLoans()
-{
-    if (!m_dm.db().isOpen())
-        return;
-    m_loans->setQuery(m_loansSql, m_dm.db().connection());
-    if (m_loans->lastError().isValid()) {
-        const QString error = m_loans->lastError().text();
-        m_loans->clear();
-        m_dm.reportError(error);
-    }
-}
-
 void Tzapujckyf::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -174,11 +150,9 @@ void Tzapujckyf::aboutaExecute()
 
 void Tzapujckyf::logaExecute()
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (m_loans->rowCount() == 0)
+    if (m_list->rowCount() == 0)
         return;
-    const int row = current.isValid() ? current.row() : 0;
-    const QString log = m_loans->record(row).value(QStringLiteral("loanlog")).toString();
+    const QString log = m_list->currentValue(QStringLiteral("loanlog")).toString();
     const double now = DayNumber::fromDateTime(Clock::instance().now());
     const QString path = AppPaths::tempFolder() + Clock::instance().locale().toString(now, 'g', 15)
                          + QStringLiteral(".txt");

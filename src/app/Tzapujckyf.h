@@ -1,16 +1,19 @@
 #pragma once
 
 #include "ExtraSettings.h"
+#include "LoanColours.h"
 #include "MainSettings.h"
 #include "Tzapujckaf.h"
 
 #include <QHash>
 #include <QMainWindow>
 
+class LoansFilters;
+class LoansList;
 class QAction;
+class QLabel;
 class QMenu;
 class QProgressBar;
-class QSqlQueryModel;
 class QTabWidget;
 class QTableView;
 class SettingsPages;
@@ -40,11 +43,15 @@ public:
     UsersPage* usersPage() const { return m_users; }
     QMenu* filtersMenu() const { return m_filtersMenu; }
     QMenu* reportsMenu() const { return m_reportsMenu; }
+    LoansList& loansList() const { return *m_list; }
+    LoansFilters& loansFilters() const { return *m_filters; }
 
-    // Runs the loans statement again and shows its rows.
+    // Runs the loans statement again (keeping the current loan) and shows its rows.
     void refreshLoans();
     void setLoansStatement(const QString& sql);
-    QString loansStatement() const { return m_loansSql; }
+    QString loansStatement() const;
+    // The colour bands as the "barvy" controls hold them.
+    LoanColours currentColours() const;
 
     // The settings as read at start, with the values the controls hold folded in.
     MainSettings currentSettings() const;
@@ -83,12 +90,16 @@ private:
     bool checkLicence();
     void restoreLayouts();
     void saveLayouts();
+    void createLoansList();
+    void connectLoansList();
 
     Tdm& m_dm;
     QTabWidget* m_pages = nullptr;
     QTableView* m_grid = nullptr;
     QProgressBar* m_progress = nullptr;
-    QSqlQueryModel* m_loans = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    LoansList* m_list = nullptr;
+    LoansFilters* m_filters = nullptr;
     SettingsPages* m_settings = nullptr;
     SqlPage* m_sqlPage = nullptr;
     UsersPage* m_users = nullptr;
@@ -96,7 +107,6 @@ private:
     QMenu* m_filtersMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;
     QHash<QString, QAction*> m_actions;
-    QString m_loansSql;
     bool m_sessionSaved = false;
     bool m_layoutsRestored = false;
     MainSettings m_mainSettings;

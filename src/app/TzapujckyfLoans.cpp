@@ -4,6 +4,7 @@
 
 #include "ColorSwatch.h"
 #include "LoanNumbering.h"
+#include "LoansList.h"
 #include "Tdm.h"
 #include "Tzapujckaf.h"
 
@@ -13,8 +14,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTableView>
 
 Tzapujckaf::Context Tzapujckyf::loanCardContext() const
@@ -27,20 +26,14 @@ Tzapujckaf::Context Tzapujckyf::loanCardContext() const
         if (!line.trimmed().isEmpty())
             context.staff << line.trimmed();
     }
-    for (int i = 0; i < 6; ++i)
-        context.colours.thresholds[i] = m_settings->zapdnuspine[i]->value();
-    for (int i = 0; i < 7; ++i)
-        context.colours.bands[i] = m_settings->swatches[i]->bgr();
-    context.colours.returned = m_settings->swatches[7]->bgr();
+    context.colours = currentColours();
     return context;
 }
 
 qint64 Tzapujckyf::currentLoanId() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid())
-        return 0;
-    return m_loans->record(current.row()).value(QStringLiteral("id")).toLongLong();
+    // Nothing chosen yet counts as no loan, not as the first row.
+    return m_grid->currentIndex().isValid() ? m_list->currentLoanId() : 0;
 }
 
 void Tzapujckyf::novazaExecute()
@@ -57,9 +50,9 @@ void Tzapujckyf::novazaExecute()
 
 void Tzapujckyf::otevritzaExecute()
 {
-    if (!m_card || m_loans->rowCount() == 0)
+    if (!m_card || m_list->rowCount() == 0)
         return;
-    const qint64 id = currentLoanId() ? currentLoanId() : m_loans->record(0).value(QStringLiteral("id")).toLongLong();
+    const qint64 id = m_list->currentLoanId();
     m_card->setContext(loanCardContext());
     if (!m_card->openLoan(id))
         return;
@@ -71,25 +64,12 @@ void Tzapujckyf::afterCard(qint64 id)
 {
     refreshLoans();
     positionOn(id);
+    m_list->zapikonyasbstatus();
 }
 
 void Tzapujckyf::positionOn(qint64 id)
 {
-    // Rows are fetched as the view needs them; keep fetching until the loan turns up or the list ends.
-    for (int row = 0;; ++row) {
-        if (row >= m_loans->rowCount()) {
-            if (!m_loans->canFetchMore())
-                return;
-            m_loans->fetchMore();
-            if (row >= m_loans->rowCount())
-                return;
-        }
-        if (m_loans->record(row).value(QStringLiteral("id")).toLongLong() == id) {
-            m_grid->setCurrentIndex(m_loans->index(row, 0));
-            m_grid->scrollTo(m_grid->currentIndex());
-            return;
-        }
-    }
+    m_list->positionOn(id);
 }
 
 void Tzapujckyf::vlastnipocitadlobClick()
@@ -107,7 +87,7 @@ void Tzapujckyf::upravitlvlcislozapaClick()
         return;
     if (!m_dm.dialogs().ask(m_dm.lex(Lexicon::Question), m_dm.lex(159), Dialogs::Icon::Warning))
         return;
-    const QString current = m_loans->record(m_grid->currentIndex().row()).value(QStringLiteral("ownnumber")).toString();
+    const QString current = m_list->currentValue(QStringLiteral("ownnumber")).toString();
     const auto text = m_dm.dialogs().inputText(m_dm.lex(160), m_dm.lex(111), current);
     if (!text)
         return;

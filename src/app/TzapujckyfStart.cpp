@@ -7,6 +7,8 @@
 #include "FolderArchive.h"
 #include "GridLayout.h"
 #include "IniFile.h"
+#include "LoansFilters.h"
+#include "LoansList.h"
 #include "SelfReplace.h"
 #include "SettingsBinding.h"
 #include "Tdm.h"
@@ -95,10 +97,14 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
         const bool ownNumbering = !m_mainSettings.ciselnaradale.isEmpty() || m_mainSettings.vlastnipocitadlochb;
         action(QStringLiteral("upravitlvlcislozapa"))->setVisible(ownNumbering);
 
-        globals.zapdefaultfiltr = QStringLiteral("select * from loans where returned<10 order by dateto asc");
+        m_list->setFirstColumnField(ownNumbering ? QStringLiteral("ownnumber") : QStringLiteral("id"));
+        m_list->setColours(currentColours());
+
+        m_filters->load(true);
         progress(splash, 50);
 
-        setLoansStatement(globals.zapdefaultfiltr);
+        if (m_dm.db().isOpen())
+            setLoansStatement(globals.zapdefaultfiltr);
         m_users->reload();
         progress(splash, 70);
 
@@ -172,14 +178,14 @@ void Tzapujckyf::restoreLayouts()
         return;
     m_layoutsRestored = true;
     WindowPlacement::restore(this, objectName());
-    GridLayout::restore(m_grid, objectName(), m_grid->objectName());
+    m_list->restoreLayout();
     GridLayout::restore(m_settings->usersdbgrid, objectName(), m_settings->usersdbgrid->objectName());
 }
 
 void Tzapujckyf::saveLayouts()
 {
     GridLayout::save(m_settings->usersdbgrid, objectName(), m_settings->usersdbgrid->objectName());
-    GridLayout::save(m_grid, objectName(), m_grid->objectName());
+    m_list->saveLayout();
     WindowPlacement::save(this, objectName());
 }
 

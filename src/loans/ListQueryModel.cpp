@@ -292,7 +292,8 @@ QVariant ListQueryModel::headerData(int section, Qt::Orientation orientation, in
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return columnTitle(fieldOfColumn(section));
-    if (role == FieldNameRole)
+    // Qt::UserRole too: the grid layout store keys columns by it, so a layout survives a change of language.
+    if (role == FieldNameRole || role == Qt::UserRole)
         return fieldOfColumn(section);
     return {};
 }

@@ -27,7 +27,7 @@ public:
     enum Role
     {
         RawValueRole = Qt::UserRole + 1, // the value as the database returned it
-        FieldNameRole = Qt::UserRole + 2 // the column's field name (also on the horizontal header)
+        FieldNameRole = Qt::UserRole + 2 // the column's field name (also Qt::UserRole on the horizontal header)
     };
 
     explicit ListQueryModel(Database& db, QObject* parent = nullptr);

@@ -39,6 +39,8 @@ struct Env
         folder.writeUdl(DatabaseStartup::embeddedInitString());
         QDir().mkpath(folder.file(QStringLiteral("setup")));
         folder.writeText(QStringLiteral("setup/vornik.ini"), "[setup]\r\nlic=ano\r\n");
+        folder.writeText(QStringLiteral("setup/filtryzapcs.txt"),
+                         "nevrácené;select * from loans where returned<10 order by dateto asc;default\n");
         folder.writeText(QStringLiteral("setup/pracovnici"), "Jan\nEva\n");
         window = std::make_unique<Tzapujckyf>(dm);
         ok = window->formCreate(nullptr);

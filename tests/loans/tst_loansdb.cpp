@@ -1,3 +1,5 @@
+#include "DayNumber.h"
+#include "FilterFile.h"
 #include "Lexicon.h"
 #include "LikeCondition.h"
 #include "LoanDeletion.h"
@@ -43,6 +45,8 @@ private slots:
     void failedDeletionLeavesAll();
     void deletionAction_data() { enginesData(); }
     void deletionAction();
+    void shippedFilterFiles_data() { enginesData(); }
+    void shippedFilterFiles();
 
 private:
     // One filled database per engine, shared by the search cases.
@@ -237,6 +241,69 @@ void TestLoansDb::deletionAction()
     dialogs.answers.enqueue(Dialogs::Yes);
     QVERIFY(LoanDeletion::zaptrvaleodstranitaExecute(f.db, dialogs, lexicon, id, "Z-7"));
     QCOMPARE(f.count("select count(*) from loans"), 0);
+}
+
+// The filter files the program ships: every line runs on the engine, the first line is each list's default, the
+// two languages offer the same statements, and the filters by today's date pick the right rows.
+void TestLoansDb::shippedFilterFiles()
+{
+    QFETCH(QString, engine);
+    LoansFixture f(engine);
+    // Two days either side of the edges, so a server counting "today" in another time zone agrees.
+    const double today = DayNumber::fromDate(QDate::currentDate());
+    const qint64 overdue = f.loan({{"dateto", today - 2}});
+    const qint64 soon = f.loan({{"dateto", today + 3}});
+    f.loan({{"dateto", today + 20}});
+    f.loan({{"dateto", today - 5}, {"returned", today - 1}});
+    const qint64 noDate = f.loan({{"customer", "bez data"}});
+    auto device = [&](double nextdate, int active) {
+        return f.db.insert("insert into devices(devicename,nextdate,active) values('d',:pnextdate,:pactive)",
+                           {{"pnextdate", nextdate}, {"pactive", active}}, "devicenumber");
+    };
+    const qint64 serviceOverdue = device(today - 2, 1);
+    const qint64 serviceSoon = device(today + 10, 1);
+    device(today + 60, 1);
+    device(today - 2, 0);
+    f.db.exec("insert into contacts(firm,pico) values('Černá listina s.r.o.',1)");
+
+    struct Shipped
+    {
+        const char* baseName;
+        FilterFileKind kind;
+        QMap<int, QList<qint64>> expected; // line -> the ids (first column) it selects, in order
+    };
+    const Shipped shipped[] = {
+        {"filtryzap", FilterFileKind::loans(), {{2, {overdue}}, {3, {soon}}, {4, {noDate}}}},
+        {"filtryzar", FilterFileKind::devices(), {{2, {serviceOverdue}}, {3, {serviceSoon}}}},
+        {"filtryadr", FilterFileKind::contacts(), {{1, {1}}}},
+    };
+    for (const Shipped& s : shipped) {
+        QStringList statements;
+        for (const char* language : {"cs", "en"}) {
+            const QString name = QLatin1String(s.baseName) + QLatin1String(language) + QStringLiteral(".txt");
+            FilterFile file;
+            QVERIFY2(file.load(TestEnv::resourcesDir() + QStringLiteral("setup/") + name), qPrintable(name));
+            QVERIFY2(file.count() >= 4, qPrintable(name));
+            QCOMPARE(file.defaultLine(s.kind), 0);
+            QStringList these;
+            for (int i = 0; i < file.count(); ++i) {
+                const auto sql = file.statementAt(i);
+                QVERIFY2(sql && !file.lines().at(i).caption().isEmpty(), qPrintable(name + QString::number(i)));
+                these << *sql;
+                try {
+                    const QList<qint64> ids = f.ids(*sql);
+                    if (s.expected.contains(i))
+                        QCOMPARE(ids, s.expected.value(i));
+                } catch (const DbError& e) {
+                    QFAIL(qPrintable(name + QStringLiteral(": ") + e.message()));
+                }
+            }
+            if (statements.isEmpty())
+                statements = these;
+            else
+                QCOMPARE(these, statements);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLoansDb)
