@@ -18,10 +18,11 @@
 #include <QTimer>
 
 namespace {
-// Column moves and resizes arrive many times a second while the mouse drags; the layout is written once the
-// drag rests, and at close in any case.
+// While the mouse drags a title, moves and resizes arrive many times a second; the layout is written when the
+// button is let go (or the drag rests), not for every step.
 constexpr int LayoutSaveDelayMs = 300;
 constexpr int RowHeight = 17;
+constexpr int DefaultColumnWidth = 100;
 } // namespace
 
 LoansList::LoansList(Tdm& dm, QTableView* grid, const QString& windowName, QObject* parent)
@@ -58,6 +59,7 @@ LoansList::LoansList(Tdm& dm, QTableView* grid, const QString& windowName, QObje
     connect(m_layoutTimer, &QTimer::timeout, this, &LoansList::saveLayout);
     connect(header, &QHeaderView::sectionMoved, this, &LoansList::scheduleLayoutSave);
     connect(header, &QHeaderView::sectionResized, this, &LoansList::scheduleLayoutSave);
+    header->viewport()->installEventFilter(this);
 
     m_widthsAction = new QAction(tr("výchozí šířka sloupců"), m_grid);
     m_widthsAction->setObjectName(QStringLiteral("vchozkasloupc1"));
@@ -268,19 +270,42 @@ bool LoansList::restoreLayout()
 {
     m_applyingLayout = true;
     const bool restored = GridLayout::restore(m_grid, m_windowName, m_grid->objectName());
+    // A first start has no layout yet: dates with their times would not fit the default width, and titles of
+    // an empty list are no measure of what comes.
+    if (!restored) {
+        m_grid->resizeColumnsToContents();
+        QHeaderView* header = m_grid->horizontalHeader();
+        for (int i = 0; i < header->count(); ++i)
+            header->resizeSection(i, qMax(header->sectionSize(i), DefaultColumnWidth));
+    }
     m_applyingLayout = false;
+    m_layoutRestored = true;
     return restored;
 }
 
 void LoansList::scheduleLayoutSave()
 {
-    if (!m_applyingLayout)
+    // Before the stored layout is applied, the grid's own defaults must not overwrite it.
+    if (m_applyingLayout || !m_layoutRestored)
+        return;
+    if (QApplication::mouseButtons() != Qt::NoButton)
         m_layoutTimer->start();
+    else
+        saveLayout();
+}
+
+bool LoansList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && m_layoutTimer->isActive())
+        QTimer::singleShot(0, this, &LoansList::saveLayout); // after the header has taken the release
+    return QObject::eventFilter(watched, event);
 }
 
 void LoansList::saveLayout()
 {
     m_layoutTimer->stop();
+    if (!m_layoutRestored)
+        return;
     QString error;
     if (!GridLayout::save(m_grid, m_windowName, m_grid->objectName(), &error))
         m_dm.reportError(error);

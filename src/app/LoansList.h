@@ -68,6 +68,9 @@ public:
     bool restoreLayout();
     void saveLayout();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void reportRefusal();
     void scheduleLayoutSave();
@@ -82,5 +85,6 @@ private:
     QAction* m_chooseAction = nullptr;
     QTimer* m_layoutTimer = nullptr;
     bool m_applyingLayout = false;
+    bool m_layoutRestored = false;
     bool m_attachmentsShown = false;
 };
