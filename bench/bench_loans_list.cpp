@@ -166,9 +166,6 @@ void run(const QString& engine, const ConnectionInfo& server, const QString& fol
         figure(engine, QStringLiteral("scroll_all_loans_rows"), model.rowCount(), "rows");
         figure(engine, QStringLiteral("rss_all_rows_read"), rssMegabytes(), "MB");
 
-        // What an index on the due date alone would give the start-up statement.
-        db.exec(QStringLiteral("create index bench_loans_dateto on loans(dateto)"));
-        open(engine, QStringLiteral("open_with_dateto_index"), model, view, start);
     }
     db.use(QString());
     db.dropDatabase(name);

@@ -138,3 +138,7 @@ create table files (
   pathto text,
   filedata bytea
 );
+
+-- getdate(): the current local date and time as a day number, for filter statements.
+create or replace function getdate() returns double precision language sql stable
+  as $$ select extract(epoch from localtimestamp)::double precision / 86400.0 + 25569 $$;

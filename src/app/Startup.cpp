@@ -44,6 +44,9 @@ int run()
     captions->setAutoApply(true);
 
     Tzapujckyf main(dm);
+    // Ending by the desktop session (SIGTERM) closes the main window like the user would; during the start
+    // it ends the start, keeping what was read so far.
+    UnixSignals::closeOnTermination(&main);
     if (!main.formCreate(splash.get()))
         return 1;
     std::vector<std::unique_ptr<QDialog>> windows;
@@ -59,13 +62,18 @@ int run()
 
     Tloginf login(dm);
     const MainSettings settings = main.currentSettings();
-    if (!LoginDecision::run(dm, {settings.users, settings.pamatovatloginchb}, login))
+    if (UnixSignals::terminationRequested()
+        || !LoginDecision::run(dm, {settings.users, settings.pamatovatloginchb}, login)) {
+        main.saveSession();
         return 0;
+    }
 
-    // Ending by the desktop session (SIGTERM) closes the main window like the user would.
-    UnixSignals::closeOnTermination(&main);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main, &Tzapujckyf::saveSession);
     main.show();
+    if (UnixSignals::terminationRequested()) {
+        main.saveSession();
+        return 0;
+    }
     return QApplication::exec();
 }
 

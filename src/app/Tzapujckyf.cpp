@@ -174,9 +174,14 @@ void Tzapujckyf::logaExecute()
 void Tzapujckyf::loadStaff()
 {
     QFile file(m_dm.globals().nastavenicesta + QStringLiteral("pracovnici"));
+    if (!file.exists()) {
+        m_staffRead = true; // created at close
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
     m_settings->pracovnicim->setPlainText(QString::fromUtf8(file.readAll()));
+    m_staffRead = true;
 }
 
 void Tzapujckyf::saveStaff()

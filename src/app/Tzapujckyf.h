@@ -109,6 +109,10 @@ private:
     QHash<QString, QAction*> m_actions;
     bool m_sessionSaved = false;
     bool m_layoutsRestored = false;
+    // What the start read, and so what the close may write back.
+    bool m_extraRead = false;
+    bool m_settingsRead = false;
+    bool m_staffRead = false;
     MainSettings m_mainSettings;
     ExtraSettings m_extra;
 };

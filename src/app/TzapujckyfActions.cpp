@@ -16,7 +16,7 @@
 
 namespace {
 
-struct ActionSpec
+struct ActionRow
 {
     const char* name;
     const char* caption;
@@ -29,7 +29,7 @@ struct ActionSpec
 constexpr QStyle::StandardPixmap NoIcon = QStyle::SP_CustomBase;
 
 // Order within each menu is the order of this table.
-const ActionSpec actionSpecs[] = {
+const ActionRow actionRows[] = {
     {"novaza", "nová zápůjčka", "zapujckyg", QStyle::SP_FileIcon, "Ctrl+N", true},
     {"otevritza", "otevřít", "zapujckyg", QStyle::SP_DialogOpenButton, "Ctrl+O", true},
     {"zapobnovitdfiltra", "obnovit výchozí filtr", "zapujckyg", QStyle::SP_BrowserReload, "", true},
@@ -90,13 +90,13 @@ QAction* Tzapujckyf::addAction(const QString& name, const QString& caption)
 
 void Tzapujckyf::createActions()
 {
-    struct MenuSpec
+    struct MenuRow
     {
         const char* name;
         const char* title;
         const char* parent;
     };
-    static const MenuSpec menus[] = {
+    static const MenuRow menus[] = {
         {"zapujckyg", "&zápůjčky", ""},    {"exportg", "export", "zapujckyg"},
         {"nastrojeg", "&nástroje", ""},    {"databazeg", "databáze", "nastrojeg"},
         {"filtryg", "&filtry", ""},        {"vyhledavanig", "&vyhledávání", ""},
@@ -104,7 +104,7 @@ void Tzapujckyf::createActions()
         {"napovedag", "nápo&věda", ""},
     };
     QHash<QString, QMenu*> menuByName;
-    for (const MenuSpec& m : menus) {
+    for (const MenuRow& m : menus) {
         const QString title = QCoreApplication::translate("Tzapujckyf", m.title);
         QMenu* menu = *m.parent ? menuByName.value(QLatin1String(m.parent))->addMenu(title) : menuBar()->addMenu(title);
         menu->setObjectName(QLatin1String(m.name));
@@ -120,19 +120,19 @@ void Tzapujckyf::createActions()
     QMenu* loansMenu = menuByName.value(QStringLiteral("zapujckyg"));
     // The export submenu sits before "přílohy" in the loans menu.
     loansMenu->removeAction(exportMenu->menuAction());
-    for (const ActionSpec& spec : actionSpecs) {
-        QAction* a = addAction(QLatin1String(spec.name), QCoreApplication::translate("Tzapujckyf", spec.caption));
-        if (*spec.shortcut)
-            a->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
-        a->setEnabled(spec.ready);
-        if (*spec.menu) {
-            QMenu* menu = menuByName.value(QLatin1String(spec.menu));
-            if (qstrcmp(spec.name, "zapprilohya") == 0)
+    for (const ActionRow& row : actionRows) {
+        QAction* a = addAction(QLatin1String(row.name), QCoreApplication::translate("Tzapujckyf", row.caption));
+        if (*row.shortcut)
+            a->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        a->setEnabled(row.ready);
+        if (*row.menu) {
+            QMenu* menu = menuByName.value(QLatin1String(row.menu));
+            if (qstrcmp(row.name, "zapprilohya") == 0)
                 loansMenu->addMenu(exportMenu);
             menu->addAction(a);
         }
-        if (spec.icon != NoIcon) {
-            a->setIcon(style()->standardIcon(spec.icon));
+        if (row.icon != NoIcon) {
+            a->setIcon(style()->standardIcon(row.icon));
             toolbar->addAction(a);
         }
     }

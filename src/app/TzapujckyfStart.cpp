@@ -66,6 +66,7 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
     IniFile extra;
     extra.load(extraIni());
     m_extra.read(extra);
+    m_extraRead = true;
     SettingsBinding::toControls(m_extra, *m_settings);
     m_dm.language().setLanguage(m_dm.language().startLanguage(m_extra.currentlanguage));
 
@@ -94,6 +95,7 @@ bool Tzapujckyf::formCreate(Tuvodnif* splash)
         progress(splash, 30);
 
         SettingsBinding::toControls(m_mainSettings, *m_settings);
+        m_settingsRead = true;
         const bool ownNumbering = !m_mainSettings.ciselnaradale.isEmpty() || m_mainSettings.vlastnipocitadlochb;
         action(QStringLiteral("upravitlvlcislozapa"))->setVisible(ownNumbering);
 
@@ -197,18 +199,18 @@ void Tzapujckyf::saveSession()
     const QString package = AppPaths::programFolder() + SelfReplace::updatePackageName();
     if (!SelfReplace::isUpdatePackage(AppPaths::executableName()) && QFile::exists(package))
         QFile::remove(package);
-    if (!m_dm.db().isOpen() && m_dm.globals().nastavenicesta.isEmpty())
-        return; // the start never got as far as reading settings: nothing to write back
-    saveLayouts();
-    // Each file on its own: one that cannot be written must not cost the others.
+    // Only what was read is written back: a start cut short must not overwrite a file with defaults.
+    if (m_layoutsRestored)
+        saveLayouts();
+    if (m_staffRead)
+        saveStaff();
     QString error;
     const ExtraSettings storage = currentExtraSettings();
-    saveStaff();
-    if (!IniFile::modify(vornikIni(), [&](IniFile& ini) { currentSettings().write(ini); }, &error))
+    if (m_settingsRead && !IniFile::modify(vornikIni(), [&](IniFile& ini) { currentSettings().write(ini); }, &error))
         m_dm.reportError(error);
-    if (!IniFile::modify(extraIni(), [&](IniFile& ini) { storage.write(ini); }, &error))
+    if (m_extraRead && !IniFile::modify(extraIni(), [&](IniFile& ini) { storage.write(ini); }, &error))
         m_dm.reportError(error);
-    if (m_dm.db().isOpen()) {
+    if (m_settingsRead && m_dm.db().isOpen()) {
         if (storage.setuptodbchb && !FolderArchive::setuptodb(m_dm.db(), &error))
             m_dm.reportError(error);
         if (storage.reportstodbchb && !FolderArchive::reportstodb(m_dm.db(), &error))

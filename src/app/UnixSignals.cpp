@@ -1,5 +1,6 @@
 #include "UnixSignals.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -10,6 +11,7 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+bool terminated = false;
 
 void onSignal(int)
 {
@@ -30,8 +32,12 @@ void closeOnTermination(QWidget* window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [target] {
         char byte;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
-        if (target)
+        terminated = true;
+        if (target && target->isVisible())
             target->close();
+        else
+            QCoreApplication::exit(0); // still starting: leave whatever box is open, the start then ends
+
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -39,6 +45,11 @@ void closeOnTermination(QWidget* window)
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGHUP, SIGINT})
         sigaction(sig, &action, nullptr);
+}
+
+bool terminationRequested()
+{
+    return terminated;
 }
 
 } // namespace UnixSignals

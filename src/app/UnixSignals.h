@@ -6,4 +6,6 @@ class QWidget;
 // when the desktop session ends.
 namespace UnixSignals {
 void closeOnTermination(QWidget* window);
-}
+// True once a termination signal came; a start still under way then ends instead of opening the window.
+bool terminationRequested();
+} // namespace UnixSignals

@@ -25,6 +25,15 @@ void upgradeLoans(Database& db)
         if (!db.poleexistuje(name, QStringLiteral("loans")))
             db.prikaz(QStringLiteral("alter table loans add %1 %2").arg(name, QString::fromLatin1(column.definition)));
     }
+    // The default list is ordered by the due date; older databases lack the index that serves it.
+    if (db.poleexistuje(QStringLiteral("dateto"), QStringLiteral("loans")))
+        db.prikaz(QStringLiteral("create index if not exists loans_dateto on loans(dateto)"));
+    // Filter statements compare dates with getdate(); the embedded engine registers it on each connection.
+    if (db.engine() == ConnectionInfo::Engine::PostgreSQL
+        && !db.exec(QStringLiteral("select 1 from pg_proc where proname='getdate'")).next())
+        db.prikaz(QStringLiteral("create or replace function getdate() returns double precision language sql stable "
+                                 "as $$ select extract(epoch from localtimestamp)::double precision / 86400.0 + "
+                                 "25569 $$"));
 }
 
 void repairIdentities(Database& db)

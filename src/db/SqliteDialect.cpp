@@ -1,6 +1,8 @@
 #include "SqliteDialect.h"
 
 #include "AppPaths.h"
+#include "Clock.h"
+#include "DayNumber.h"
 #include "Database.h"
 
 #include <QCoreApplication>
@@ -93,6 +95,12 @@ void caseFunction(sqlite3_context* context, int, sqlite3_value** argv)
     sqlite3_result_text16(context, result.utf16(), int(result.size() * 2), SQLITE_TRANSIENT);
 }
 
+// getdate(): the current local date and time as a day number, as filter statements compare dates with it.
+void getdateFunction(sqlite3_context* context, int, sqlite3_value**)
+{
+    sqlite3_result_double(context, DayNumber::fromDateTime(Clock::instance().now()));
+}
+
 void execNative(sqlite3* handle, const QString& sql)
 {
     char* message = nullptr;
@@ -162,6 +170,8 @@ void SqliteDialect::registerFunctions(const QSqlDatabase& db)
     sqlite3_create_function_v2(handle, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(handle, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(handle, "lower", 1, flags, nullptr, caseFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle, "getdate", 0, SQLITE_UTF8, nullptr, getdateFunction, nullptr, nullptr,
+                               nullptr);
     static int upperTag = 1;
     sqlite3_create_function_v2(handle, "upper", 1, flags, &upperTag, caseFunction, nullptr, nullptr, nullptr);
 }

@@ -27,6 +27,6 @@ public:
 
     static QString folderOf(const ConnectionInfo& info);
     static QString fileOf(const ConnectionInfo& info, const QString& database);
-    // Registers the Unicode-aware like(), lower() and upper() on a connection.
+    // Registers the Unicode-aware like(), lower() and upper(), and getdate() (now as a day number).
     static void registerFunctions(const QSqlDatabase& db);
 };

@@ -204,6 +204,7 @@ void TestMainWindow::settingsRoundTrip()
     {
         Tzapujckyf window(env.dm);
         QVERIFY(window.formCreate(nullptr));
+        window.show();
         SettingsPages& p = window.settingsPages();
         QCOMPARE(p.zapdnuspine[2]->value(), 14); // a garbled value falls back to its default
         QCOMPARE(p.defaultborrowdaysjvs->value(), 30.0);

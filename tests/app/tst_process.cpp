@@ -15,6 +15,7 @@ class TestProcess : public QObject
 
 private slots:
     void firstStartAndTermination();
+    void terminationDuringStartKeepsFiles();
 };
 
 namespace {
@@ -35,7 +36,10 @@ void TestProcess::firstStartAndTermination()
     for (const char* name : {"mssql.udl", "vornik.sql", "vornik.pg.sql"})
         QVERIFY(QFile::copy(program + QLatin1String(name), dir + QLatin1String(name)));
     QDir().mkpath(dir + QStringLiteral("setup"));
-    // The terms were accepted on this folder before; the language file is there to switch to.
+    // The shipped filter files, as an installed program folder has them.
+    for (const QString& name : QDir(program + QStringLiteral("setup")).entryList({QStringLiteral("filtry*.txt")}))
+        QVERIFY(QFile::copy(program + QStringLiteral("setup/") + name, dir + QStringLiteral("setup/") + name));
+    // The terms were accepted on this folder before.
     {
         QFile ini(dir + QStringLiteral("setup/vornik.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
@@ -65,6 +69,39 @@ void TestProcess::firstStartAndTermination()
     QVERIFY(readAll(dir + QStringLiteral("extra.ini")).contains("currentlanguage="));
     QVERIFY(QFile::exists(dir + QStringLiteral("setup/pracovnici")));
     QVERIFY(readAll(dir + QStringLiteral("grids.ini")).contains("[zapujckyf]"));
+}
+
+// A SIGTERM while the start still waits on a question ends the program without writing defaults over
+// the user's files.
+void TestProcess::terminationDuringStartKeepsFiles()
+{
+    QTemporaryDir home;
+    const QString dir = home.path() + QLatin1Char('/');
+    const QString program = QStringLiteral(VORNIK_PROGRAM_DIR "/");
+    for (const char* name : {"mssql.udl", "vornik.sql", "vornik.pg.sql"})
+        QVERIFY(QFile::copy(program + QLatin1String(name), dir + QLatin1String(name)));
+    QDir().mkpath(dir + QStringLiteral("setup"));
+    const QByteArray staff = "Jan\nEva\n";
+    {
+        QFile f(dir + QStringLiteral("setup/pracovnici"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(staff);
+    }
+    QProcess vornik;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VORNIK_HOME"), dir);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    vornik.setProcessEnvironment(env);
+    vornik.start(QStringLiteral(VORNIK_PROGRAM_DIR "/vornik"), {});
+    QVERIFY(vornik.waitForStarted());
+    // No terms accepted yet: the start waits on that question.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir + QStringLiteral("vornik1.sqlite")), 20000);
+    QTest::qWait(1500);
+    ::kill(pid_t(vornik.processId()), SIGTERM);
+    QVERIFY(vornik.waitForFinished(20000));
+    QCOMPARE(vornik.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(readAll(dir + QStringLiteral("setup/pracovnici")), staff);
+    QVERIFY(!readAll(dir + QStringLiteral("setup/vornik.ini")).contains("lic=ano"));
 }
 
 QTEST_GUILESS_MAIN(TestProcess)
