@@ -2,34 +2,15 @@
 
 #include "Database.h"
 #include "Dialect.h"
-#include "TestEnv.h"
+#include "TestDatabase.h"
 
 #include <QSqlQuery>
 #include <QtTest>
 
-// A fresh database made from the schema script on the engine under test ("sqlite" or "pg"), dropped
-// afterwards, with helpers to fill it.
-struct LoansFixture
+// The schema's database on the engine under test, with helpers to fill it.
+struct LoansFixture : TestDatabase
 {
-    explicit LoansFixture(const QString& engine) : db(TestEnv::uniqueDatabaseName(QStringLiteral("loans")))
-    {
-        ConnectionInfo server;
-        if (engine == QLatin1String("pg"))
-            server = TestEnv::pgServer();
-        db.open(server);
-        name = TestEnv::uniqueDatabaseName();
-        db.createDatabase(name, folder.file(db.dialect().schemaScriptName()));
-    }
-    ~LoansFixture()
-    {
-        try {
-            db.use(QString());
-            if (db.databazeexistuje(name))
-                db.dropDatabase(name);
-        } catch (const DbError& e) {
-            qWarning() << "cleanup:" << e.message();
-        }
-    }
+    using TestDatabase::TestDatabase;
 
     qint64 loan(const QVariantMap& values)
     {
@@ -63,15 +44,9 @@ struct LoansFixture
         return result;
     }
     qint64 count(const QString& sql) { return db.scalar(sql).toLongLong(); }
-
-    TestProgramFolder folder;
-    Database db;
-    QString name;
 };
 
 inline void enginesData()
 {
-    QTest::addColumn<QString>("engine");
-    for (const QString& e : TestEnv::engines())
-        QTest::newRow(qPrintable(e)) << e;
+    TestDatabase::addEngineRows();
 }
