@@ -10,16 +10,6 @@
 
 namespace {
 
-QString errorText(const QSqlError& error)
-{
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    if (text.isEmpty())
-        text = error.driverText().trimmed();
-    return text;
-}
-
 bool isMasterName(const QString& name)
 {
     return name.isEmpty() || name.compare(QLatin1String("master"), Qt::CaseInsensitive) == 0;
@@ -86,7 +76,7 @@ void Database::reopen(const QString& database)
     m_current.clear();
     m_dialect->configure(db, m_info, target);
     if (!db.open()) {
-        throw DbError(DbError::Kind::Connection, errorText(db.lastError()));
+        throw DbError(DbError::Kind::Connection, DbError::textOf(db.lastError()));
     }
     m_current = target.isEmpty() ? m_dialect->maintenanceDatabase() : target;
     m_dialect->prepareConnection(*this);
@@ -111,7 +101,7 @@ QSqlQuery Database::exec(const QString& sql, const Params& params)
         }
     }
     if (!ok)
-        throw DbError(DbError::Kind::Statement, errorText(query.lastError()));
+        throw DbError(DbError::Kind::Statement, DbError::textOf(query.lastError()));
     return query;
 }
 
@@ -289,7 +279,7 @@ Transaction::Transaction(Database& db, Lock lock, const QString& table) : m_db(d
         return;
     }
     if (!m_db.connection().transaction())
-        throw DbError(DbError::Kind::Statement, errorText(m_db.connection().lastError()));
+        throw DbError(DbError::Kind::Statement, DbError::textOf(m_db.connection().lastError()));
     m_open = true;
 }
 
@@ -310,7 +300,7 @@ void Transaction::commit()
     if (m_raw) {
         m_db.exec(QStringLiteral("commit"));
     } else if (!m_db.connection().commit()) {
-        throw DbError(DbError::Kind::Statement, errorText(m_db.connection().lastError()));
+        throw DbError(DbError::Kind::Statement, DbError::textOf(m_db.connection().lastError()));
     }
     m_open = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlError>
 #include <QString>
 #include <stdexcept>
 
@@ -12,6 +13,17 @@ public:
     DbError(Kind kind, const QString& message)
         : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message)
     {
+    }
+
+    // The most telling text of a driver's error: the server's own words when there are any.
+    static QString textOf(const QSqlError& error)
+    {
+        QString text = error.databaseText().trimmed();
+        if (text.isEmpty())
+            text = error.text().trimmed();
+        if (text.isEmpty())
+            text = error.driverText().trimmed();
+        return text;
     }
 
     Kind kind() const { return m_kind; }

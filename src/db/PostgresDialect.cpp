@@ -90,11 +90,8 @@ void PostgresDialect::createDatabase(Database& db, const QString& name, const QS
         } else {
             QSqlQuery q(conn);
             auto run = [&](const QString& sql) {
-                if (failure.isEmpty() && !q.exec(sql)) {
-                    failure = q.lastError().databaseText().trimmed();
-                    if (failure.isEmpty())
-                        failure = q.lastError().text();
-                }
+                if (failure.isEmpty() && !q.exec(sql))
+                    failure = DbError::textOf(q.lastError());
             };
             run(QStringLiteral("begin"));
             run(script);

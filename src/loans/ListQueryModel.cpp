@@ -11,14 +11,6 @@
 
 namespace {
 
-QString errorText(const QSqlError& error)
-{
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    return text;
-}
-
 bool isNumber(const QVariant& value)
 {
     switch (value.typeId()) {
@@ -101,7 +93,7 @@ QSqlDatabase ListQueryModel::listConnection()
     }
     QSqlDatabase reader = QSqlDatabase::cloneDatabase(main, m_readerName);
     if (!reader.open())
-        m_error = errorText(reader.lastError());
+        m_error = DbError::textOf(reader.lastError());
     return reader;
 }
 

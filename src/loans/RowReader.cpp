@@ -1,17 +1,11 @@
 #include "RowReader.h"
 
+#include "DbError.h"
+
 #include <QSqlError>
 #include <QSqlRecord>
 
 namespace {
-
-QString errorText(const QSqlError& error)
-{
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    return text;
-}
 
 // Appends up to count rows from the query; returns how many, and whether the query ran out.
 int appendRows(QSqlQuery& query, int count, int fieldCount, QVector<QVariant>* values, bool* ranOut)
@@ -37,7 +31,7 @@ public:
         m_query = QSqlQuery(m_connection);
         m_query.setForwardOnly(true);
         if (!m_query.exec(sql)) {
-            *error = errorText(m_query.lastError());
+            *error = DbError::textOf(m_query.lastError());
             close();
             return false;
         }
@@ -58,7 +52,7 @@ public:
         if (*atEnd) {
             const bool failed = m_query.lastError().isValid();
             if (failed)
-                *error = errorText(m_query.lastError());
+                *error = DbError::textOf(m_query.lastError());
             close(); // a finished statement holds no lock on the database file
             return !failed;
         }
@@ -92,13 +86,13 @@ public:
         while (statement.endsWith(QLatin1Char(';')))
             statement = statement.chopped(1).trimmed();
         if (!m_session.transaction()) {
-            *error = errorText(m_session.lastError());
+            *error = DbError::textOf(m_session.lastError());
             return false;
         }
         m_open = true;
         QSqlQuery declare(m_session);
         if (!declare.exec(QStringLiteral("declare vornik_list no scroll cursor for ") + statement)) {
-            *error = errorText(declare.lastError());
+            *error = DbError::textOf(declare.lastError());
             close();
             return false;
         }
@@ -132,7 +126,7 @@ private:
         QSqlQuery query(m_session);
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("fetch forward %1 from vornik_list").arg(count))) {
-            *error = errorText(query.lastError());
+            *error = DbError::textOf(query.lastError());
             *atEnd = true;
             close();
             return false;
