@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "AppTestEnv.h"
 #include "DatabaseStartup.h"
 #include "ScriptedDialogs.h"
 #include "Tdm.h"
@@ -12,14 +13,9 @@
 namespace {
 
 // A data module with scripted dialogs in a temporary program folder.
-struct Env
+struct Env : AppTestEnv
 {
-    Env()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        dm.setDialogs(std::move(scripted));
-    }
+    Env() { QFile::remove(folder.file(QStringLiteral("mssql.udl"))); }
     ~Env()
     {
         for (const QString& name : pgDatabases) {
@@ -30,11 +26,6 @@ struct Env
             }
         }
     }
-    QString lex(int i) const { return dm.lex(i); }
-
-    TestProgramFolder folder;
-    Tdm dm;
-    ScriptedDialogs* dialogs = nullptr;
     QStringList pgDatabases;
 };
 

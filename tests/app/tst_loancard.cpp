@@ -1,3 +1,4 @@
+#include "AppTestEnv.h"
 #include "Clock.h"
 #include "DatabaseStartup.h"
 #include "DayNumber.h"
@@ -28,19 +29,11 @@
 
 namespace {
 
-struct Env
+struct Env : Clocked, AppTestEnv
 {
-    Env() : clock(QDateTime(QDate(2026, 3, 2), QTime(10, 0)), QLocale(QLocale::Czech, QLocale::CzechRepublic))
+    Env()
     {
-        Clock::install(&clock);
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        dm.setDialogs(std::move(scripted));
-        folder.writeUdl(DatabaseStartup::embeddedInitString());
-        QDir().mkpath(folder.file(QStringLiteral("setup")));
-        folder.writeText(QStringLiteral("setup/vornik.ini"), "[setup]\r\nlic=ano\r\n");
-        folder.writeText(QStringLiteral("setup/filtryzapcs.txt"),
-                         "nevrácené;select * from loans where returned<10 order by dateto asc;default\n");
+        prepareSettings();
         folder.writeText(QStringLiteral("setup/pracovnici"), "Jan\nEva\n");
         window = std::make_unique<Tzapujckyf>(dm);
         ok = window->formCreate(nullptr);
@@ -53,7 +46,6 @@ struct Env
     {
         card.reset();
         window.reset();
-        Clock::install(nullptr);
     }
     // Runs the action; while the modal card is open, does what the test says and closes it.
     void withCard(const char* action, const std::function<void(Tzapujckaf&)>& inside)
@@ -75,10 +67,6 @@ struct Env
         return r;
     }
 
-    FixedClock clock;
-    TestProgramFolder folder;
-    Tdm dm;
-    ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<Tzapujckyf> window;
     std::unique_ptr<Tzapujckaf> card;
     bool ok = false;

@@ -1,3 +1,4 @@
+#include "AppTestEnv.h"
 #include "Clock.h"
 #include "ColorSwatch.h"
 #include "ColumnChooser.h"
@@ -26,24 +27,6 @@
 
 namespace {
 
-class ScriptedShell : public Shell
-{
-public:
-    QStringList edited;
-    std::function<void(const QString&)> onEdit;
-
-    bool openFile(const QString&, QString*) override { return true; }
-    bool startProgram(const QString&, const QStringList&, bool, QString*) override { return true; }
-    bool openUrl(const QString&, QString*) override { return true; }
-    bool editTextFile(const QString& path, QString*) override
-    {
-        edited << path;
-        if (onEdit)
-            onEdit(path);
-        return true;
-    }
-};
-
 const QByteArray testFilters = "nevrácené;select * from loans where returned<10 order by dateto asc;default\r\n"
                                "všechny;select * from loans order by id\r\n"
                                "\r\n"
@@ -52,34 +35,17 @@ const QByteArray testFilters = "nevrácené;select * from loans where returned<1
                                "jen nadpis\r\n";
 
 // The main window on a fresh program folder at Monday 2 March 2026, 10:00, under a Czech locale.
-struct Env
+struct Env : Clocked, AppTestEnv
 {
     explicit Env(const QByteArray& filters = testFilters, const QByteArray& setup = {})
-        : clock(QDateTime(QDate(2026, 3, 2), QTime(10, 0)), QLocale(QLocale::Czech, QLocale::CzechRepublic))
     {
-        Clock::install(&clock);
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        dm.setDialogs(std::move(scripted));
-        auto scriptedShell = std::make_unique<ScriptedShell>();
-        shell = scriptedShell.get();
-        dm.setShell(std::move(scriptedShell));
-        folder.writeUdl(DatabaseStartup::embeddedInitString());
-        QDir().mkpath(folder.file(QStringLiteral("setup")));
         // The returned colour differs from band 6 here, so the test can tell them apart.
-        folder.writeText(QStringLiteral("setup/vornik.ini"),
-                         "[setup]\r\nlic=ano\r\n" + setup + "[barvy]\r\nzapvracenes=65280\r\n");
-        if (!filters.isNull())
-            folder.writeText(QStringLiteral("setup/filtryzapcs.txt"), filters);
+        prepareSettings(setup + "[barvy]\r\nzapvracenes=65280\r\n", filters);
         window = std::make_unique<Tzapujckyf>(dm);
         ok = window->formCreate(nullptr);
         window->show();
     }
-    ~Env()
-    {
-        window.reset();
-        Clock::install(nullptr);
-    }
+    ~Env() { window.reset(); }
 
     double now() const { return DayNumber::fromDateTime(clock.now()); }
     LoansList& list() { return window->loansList(); }
@@ -156,11 +122,6 @@ struct Env
         return store.columns(QStringLiteral("zapujckyf"), QStringLiteral("zjvdbgrid"));
     }
 
-    FixedClock clock;
-    TestProgramFolder folder;
-    Tdm dm;
-    ScriptedDialogs* dialogs = nullptr;
-    ScriptedShell* shell = nullptr;
     std::unique_ptr<Tzapujckyf> window;
     bool ok = false;
 };

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "AppTestEnv.h"
 #include "DatabaseStartup.h"
 #include "LoansList.h"
 #include "LoansModel.h"
@@ -23,22 +24,9 @@
 
 namespace {
 
-struct Env
+struct Env : AppTestEnv
 {
-    Env()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        dm.setDialogs(std::move(scripted));
-        folder.writeUdl(DatabaseStartup::embeddedInitString());
-        QDir().mkpath(folder.file(QStringLiteral("setup")));
-        folder.writeText(QStringLiteral("setup/vornik.ini"), "[setup]\r\nlic=ano\r\n");
-        folder.writeText(QStringLiteral("setup/filtryzapcs.txt"),
-                         "nevrácené;select * from loans where returned<10 order by dateto asc;default\n");
-    }
-    TestProgramFolder folder;
-    Tdm dm;
-    ScriptedDialogs* dialogs = nullptr;
+    Env() { prepareSettings(); }
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "AppTestEnv.h"
 #include "DatabaseStartup.h"
 #include "ScriptedDialogs.h"
 #include "SettingsPages.h"
@@ -19,19 +20,9 @@
 
 namespace {
 
-struct Env
+struct Env : AppTestEnv
 {
-    Env()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        dm.setDialogs(std::move(scripted));
-        folder.writeUdl(DatabaseStartup::embeddedInitString());
-        ok = DatabaseStartup::connect(dm);
-    }
-    TestProgramFolder folder;
-    Tdm dm;
-    ScriptedDialogs* dialogs = nullptr;
+    Env() { ok = DatabaseStartup::connect(dm); }
     bool ok = false;
 };
 
