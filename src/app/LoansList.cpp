@@ -1,10 +1,12 @@
 #include "LoansList.h"
 
+#include "Clock.h"
 #include "ColumnChooser.h"
 #include "GridLayout.h"
 #include "LoanDeletion.h"
 #include "LoanStatus.h"
 #include "LoansModel.h"
+#include "LocaleFormats.h"
 #include "Tdm.h"
 #include "TitleSort.h"
 #include "Users.h"
@@ -275,8 +277,16 @@ bool LoansList::restoreLayout()
     if (!restored) {
         m_grid->resizeColumnsToContents();
         QHeaderView* header = m_grid->horizontalHeader();
-        for (int i = 0; i < header->count(); ++i)
-            header->resizeSection(i, qMax(header->sectionSize(i), DefaultColumnWidth));
+        const QLocale locale = Clock::instance().locale();
+        const QString sampleDate =
+            locale.toString(QDateTime(QDate(2028, 12, 28), QTime(23, 58, 58)), LocaleFormats::dateTime(locale));
+        const int dateWidth = m_grid->fontMetrics().horizontalAdvance(sampleDate) + 16;
+        for (int i = 0; i < header->count(); ++i) {
+            const QString field = m_grid->model()->headerData(i, Qt::Horizontal, Qt::UserRole).toString();
+            const bool date = field == QLatin1String("datefrom") || field == QLatin1String("dateto")
+                              || field == QLatin1String("returned");
+            header->resizeSection(i, qMax(header->sectionSize(i), date ? dateWidth : DefaultColumnWidth));
+        }
     }
     m_applyingLayout = false;
     m_layoutRestored = true;
