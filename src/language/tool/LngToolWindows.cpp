@@ -1,5 +1,6 @@
 #include "LngToolWindows.h"
 
+#include "AppPaths.h"
 #include "ConnectionDialog.h"
 #include "Tdm.h"
 #include "Tloginf.h"
@@ -14,6 +15,6 @@ QList<ToolWindow> lngToolWindows()
         {QStringLiteral("zapujckyf"), [](Tdm& dm) { return new Tzapujckyf(dm); }},
         {QStringLiteral("zapujckaf"), [](Tdm& dm) { return new Tzapujckaf(dm); }},
         {QStringLiteral("loginf"), [](Tdm& dm) { return new Tloginf(dm); }},
-        {QStringLiteral("connectiondialog"), [](Tdm&) { return new ConnectionDialog(QString()); }},
+        {QStringLiteral("connectiondialog"), [](Tdm&) { return new ConnectionDialog(AppPaths::udlFile()); }},
     };
 }
