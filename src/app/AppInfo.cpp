@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace AppInfo {
@@ -22,7 +23,7 @@ QString versionText()
 
 QString makerLine()
 {
-    return QStringLiteral("vornik — evidence zápůjček, vývojový tým vornik");
+    return QCoreApplication::translate("AppInfo", "vornik — evidence zápůjček, vývojový tým vornik");
 }
 
 } // namespace AppInfo

@@ -105,7 +105,7 @@ void SettingsPages::buildBasic()
         dbLayout->addWidget(box);
 
     auto* form = new QFormLayout;
-    addRow(form, nazevfirmyle, "nazevfirmyl", "&název firmy:");
+    addRow(form, nazevfirmyle, "nazevfirmyl", "název f&irmy:");
     addRow(form, adresafirmyle, "adresafirmyl", "&adresa firmy/ provozovny, ičo apod.:");
     addRow(form, provozovnale, "provozovnal", "označení &provozovny:");
     addRow(form, defaultborrowdaysjvs, "defaultborrowdaysl", "výchozí &doba zápůjčky:");
@@ -232,7 +232,7 @@ void SettingsPages::buildUsers()
     addRow(form, usernamele, "usernamel", "&uživatelské jméno:");
     addRow(form, userpwle, "userpwl", "&heslo:");
     addRow(form, firstnamele, "firstnamel", "&jméno:");
-    addRow(form, lastnamele, "lastnamel", "pří&jmení:");
+    addRow(form, lastnamele, "lastnamel", "&příjmení:");
     addRow(form, phonele, "phonel", "&telefon:");
     addRow(form, emaille, "emaill", "&email:");
     addRow(form, typecb, "typel", "t&yp:");

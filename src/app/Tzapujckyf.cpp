@@ -29,7 +29,9 @@
 Tzapujckyf::Tzapujckyf(Tdm& dm, QWidget* parent) : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("zapujckyf"));
-    setWindowTitle(dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText());
+    // The caption comes from the lexicon when the window is shown and whenever the language changes.
+    connect(&dm.language(), &LanguageEngine::languageChanged, this,
+            [this] { setWindowTitle(m_dm.lex(69) + QLatin1Char(' ') + AppInfo::versionText()); });
     buildPages();
     createLoansList();
     createActions();

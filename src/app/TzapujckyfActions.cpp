@@ -101,7 +101,7 @@ void Tzapujckyf::createActions()
         {"nastrojeg", "&nástroje", ""},    {"databazeg", "databáze", "nastrojeg"},
         {"filtryg", "&filtry", ""},        {"vyhledavanig", "&vyhledávání", ""},
         {"sestavyg", "&sestavy", ""},      {"modulyg", "&moduly", ""},
-        {"napovedag", "nápo&věda", ""},
+        {"napovedag", "nápově&da", ""},
     };
     QHash<QString, QMenu*> menuByName;
     for (const MenuRow& m : menus) {

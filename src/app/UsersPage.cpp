@@ -48,6 +48,7 @@ UsersPage::UsersPage(Tdm& dm, SettingsPages& pages, QObject* parent)
     connect(m_pages.adduserb, &QPushButton::clicked, this, &UsersPage::adduserbClick);
     connect(m_pages.stornouserb, &QPushButton::clicked, this, &UsersPage::stornouserbClick);
     connect(m_pages.pamatovatloginchb, &QCheckBox::clicked, this, &UsersPage::rememberLoginToggled);
+    connect(&m_dm.language(), &LanguageEngine::languageChanged, this, &UsersPage::retitle);
 }
 
 void UsersPage::reload(qint64 userid)
@@ -59,9 +60,7 @@ void UsersPage::reload(qint64 userid)
                       m_dm.db().connection());
     while (m_model->canFetchMore())
         m_model->fetchMore();
-    const char* titles[] = {"uživatelské jméno", "heslo", "jméno", "příjmení", "typ uživatele", "userid"};
-    for (int i = 0; i < 6; ++i)
-        m_model->setHeaderData(i, Qt::Horizontal, tr(titles[i]));
+    retitle();
     m_pages.usersdbgrid->setColumnHidden(Userid, true);
     int row = m_model->rowCount() - 1;
     for (int r = 0; userid >= 0 && r < m_model->rowCount(); ++r) {
@@ -70,6 +69,16 @@ void UsersPage::reload(qint64 userid)
     }
     if (row >= 0)
         m_pages.usersdbgrid->setCurrentIndex(m_pages.usersdbgrid->model()->index(row, Username));
+}
+
+void UsersPage::retitle()
+{
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("UsersPage", "uživatelské jméno"), QT_TRANSLATE_NOOP("UsersPage", "heslo"),
+        QT_TRANSLATE_NOOP("UsersPage", "jméno"),             QT_TRANSLATE_NOOP("UsersPage", "příjmení"),
+        QT_TRANSLATE_NOOP("UsersPage", "typ uživatele"),     "userid"};
+    for (int i = 0; i < 6; ++i)
+        m_model->setHeaderData(i, Qt::Horizontal, tr(titles[i]));
 }
 
 void UsersPage::editCurrent()

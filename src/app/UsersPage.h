@@ -21,6 +21,7 @@ public:
 
 private:
     void clearFields();
+    void retitle();
     void rememberLoginToggled(bool checked);
 
     Tdm& m_dm;

@@ -103,10 +103,10 @@ bool ConnectionInfo::parse(const QString& initString, ConnectionInfo* info, QStr
         if (error) {
             *error = provider.isEmpty()
                          ? QCoreApplication::translate("ConnectionInfo",
-                                                       "The connection names no database engine (Provider).")
+                                                       "Připojení neuvádí typ databáze (Provider).")
                          : QCoreApplication::translate("ConnectionInfo",
-                                                       "The database engine \"%1\" is not supported; use "
-                                                       "Provider=SQLite or Provider=PostgreSQL.")
+                                                       "Typ databáze \"%1\" není podporován; použijte "
+                                                       "Provider=SQLite nebo Provider=PostgreSQL.")
                                .arg(provider);
         }
         return false;

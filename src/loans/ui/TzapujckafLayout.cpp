@@ -179,11 +179,11 @@ void Tzapujckaf::build()
     grid->addWidget(label(this, "accessoriesl", tr("&příslušenství"), accessorieszle), row, 0);
     grid->addWidget(accessorieszle, row, 1, 1, 5);
     ++row;
-    grid->addWidget(label(this, "statusbeforel", tr("celkový stav &před zapůjčením"), statusbeforezcb), row, 0);
+    grid->addWidget(label(this, "statusbeforel", tr("celkový &stav před zapůjčením"), statusbeforezcb), row, 0);
     grid->addWidget(statusbeforezcb, row, 1);
     grid->addWidget(label(this, "mileage0l", tr("najeto [mth,km...]"), mileage0zjvs), row, 2);
     grid->addWidget(mileage0zjvs, row, 3);
-    grid->addWidget(label(this, "person1l", tr("vyda&l"), person1zcb), row, 4);
+    grid->addWidget(label(this, "person1l", tr("vyd&al"), person1zcb), row, 4);
     grid->addWidget(person1zcb, row, 5);
     ++row;
     grid->addWidget(label(this, "statusafterl", tr("celkový stav po vr&ácení"), statusafterzcb), row, 0);
