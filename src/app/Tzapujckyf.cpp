@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "LangFlagsCombo.h"
+#include "LoanNumbering.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "DayNumber.h"
@@ -104,8 +105,7 @@ void Tzapujckyf::refreshOwnCounter()
     if (!m_dm.db().isOpen())
         return;
     try {
-        const QVariant counter = m_dm.db().scalar(QStringLiteral("select counter from loans order by id desc limit 1"));
-        m_settings->vlastnipocitadlospine->setValue(counter.isValid() ? counter.toInt() : 0);
+        m_settings->vlastnipocitadlospine->setValue(LoanNumbering::counterval(m_dm.db()));
     } catch (const DbError& e) {
         m_dm.reportError(e.message());
     }

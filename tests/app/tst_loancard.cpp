@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -253,6 +254,11 @@ void TestLoanCard::ownCounterAndOwnNumber()
     env.dialogs->answers << Dialogs::Yes << Dialogs::No; // set the counter; then decline saving the new card
     env.window->vlastnipocitadlobClick();
     env.withCard("novaza", [&](Tzapujckaf& card) { QCOMPARE(card.cislozapujckyl->text(), QStringLiteral("2024/501")); });
+    // Looking at the number series shows the counter of the newest loan.
+    pages.vlastnipocitadlospine->setValue(0);
+    pages.tabs->setCurrentWidget(pages.zakladnits);
+    pages.tabs->setCurrentWidget(pages.ciselneradts);
+    QCOMPARE(pages.vlastnipocitadlospine->value(), 501);
 
     env.dialogs->shown.clear();
     env.dialogs->answers << Dialogs::Yes;
