@@ -253,11 +253,11 @@ void LoansList::vchozkasloupc1Click()
 {
     m_layoutTimer->stop();
     m_applyingLayout = true;
-    QString error;
-    const bool saved = GridLayout::resetWidths(m_grid, m_windowName, m_grid->objectName(), &error);
+    QHeaderView* header = m_grid->horizontalHeader();
+    for (int i = 0; i < header->count(); ++i)
+        header->resizeSection(i, DefaultColumnWidth);
     m_applyingLayout = false;
-    if (!saved)
-        m_dm.reportError(error);
+    saveLayout();
 }
 
 void LoansList::vbrsloupc1Click()

@@ -172,7 +172,7 @@ void SettingsPages::buildColours()
     static const char* const spinNames[6] = {"zapdnu0spine", "zapdnu1spine", "zapdnu2spine",
                                              "zapdnu3spine", "zapdnu4spine", "zapdnu5spine"};
     auto* grid = new QGridLayout;
-    auto* intro = new QLabel(tr("Barva řádku zápůjčky podle počtu dní zbývajících do data vrácení:"), p);
+    auto* intro = new QLabel(tr("barvy zápůjček dle dnů zbývajících do vrácení zápůjčky:"), p);
     intro->setObjectName(QStringLiteral("barvyl"));
     intro->setWordWrap(true);
     for (int i = 0; i < 8; ++i) {
@@ -181,14 +181,19 @@ void SettingsPages::buildColours()
         if (i < 6) {
             zapdnuspine[i] = named<QSpinBox>(p, spinNames[i]);
             zapdnuspine[i]->setRange(-100000, 100000);
-            label = new QLabel(tr("zbývá nejvýše (dní):"), p);
+            label = new QLabel(QStringLiteral("<="), p);
             label->setBuddy(zapdnuspine[i]);
+            zapdnuspine[i]->setAccessibleName(tr("nejvýše dní do vrácení"));
+            swatches[i]->setAccessibleName(tr("barva: nejvýše dní do vrácení"));
             grid->addWidget(zapdnuspine[i], i, 1);
+        } else if (i == 6) {
+            label = new QLabel(QStringLiteral(">"), p);
+            swatches[i]->setAccessibleName(tr("barva: více dní do vrácení"));
         } else {
-            label = new QLabel(i == 6 ? tr("zbývá více dní") : tr("vrácené"), p);
+            label = new QLabel(tr("vrácené"), p);
+            swatches[i]->setAccessibleName(tr("barva: vrácené"));
         }
         label->setObjectName(QLatin1String(swatchNames[i]) + QStringLiteral("l"));
-        swatches[i]->setAccessibleName(label->text());
         grid->addWidget(label, i, 0);
         grid->addWidget(swatches[i], i, 2);
     }

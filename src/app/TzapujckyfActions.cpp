@@ -148,7 +148,6 @@ void Tzapujckyf::createActions()
     QAction* ownNumber = addAction(QStringLiteral("upravitlvlcislozapa"), tr("upravit vlastní číslo zápůjčky"));
     connect(ownNumber, &QAction::triggered, this, &Tzapujckyf::upravitlvlcislozapaClick);
     m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_grid->addAction(action(QStringLiteral("otevritza")));
     m_grid->addAction(ownNumber);
     connect(action(QStringLiteral("abouta")), &QAction::triggered, this, &Tzapujckyf::aboutaExecute);
     connect(action(QStringLiteral("loga")), &QAction::triggered, this, &Tzapujckyf::logaExecute);
