@@ -137,9 +137,23 @@ void SettingsPages::buildNumbering()
     vlastnipocitadlospine->setRange(0, 2147483647);
     vlastnipocitadlob = named<QPushButton>(p, "vlastnipocitadlob");
     vlastnipocitadlob->setText(tr("nastavit vlastní počítadlo"));
-    auto* form = new QFormLayout;
-    addRow(form, ciselnaradale, "ciselnaradal", "vlastní &začátek číselné řady (např. rok, středisko apod.):");
-    form->addRow(vlastnipocitadlochb);
+
+    // "instead of the plain loan number use: [prefix] + plain order number"
+    auto* instead = new QLabel(tr("místo jednoduchého čísla zápůjčky použít"), p);
+    instead->setObjectName(QStringLiteral("mistojednoduchehol"));
+    auto* prefixLabel = new QLabel(tr("vlastní &začátek číselné řady (např. rok, středisko apod.)"), p);
+    prefixLabel->setObjectName(QStringLiteral("ciselnaradal"));
+    prefixLabel->setBuddy(ciselnaradale);
+    auto* plus = new QLabel(QStringLiteral("+"), p);
+    plus->setObjectName(QStringLiteral("plusl"));
+    auto* plain = new QLabel(tr("jednoduché číslo zakázky"), p);
+    plain->setObjectName(QStringLiteral("jednoduchecislol"));
+    auto* prefixRow = new QHBoxLayout;
+    prefixRow->addWidget(ciselnaradale);
+    prefixRow->addWidget(plus);
+    prefixRow->addWidget(plain);
+    prefixRow->addStretch();
+
     auto* counterRow = new QHBoxLayout;
     counterRow->addWidget(vlastnipocitadlospine);
     counterRow->addWidget(vlastnipocitadlob);
@@ -147,9 +161,14 @@ void SettingsPages::buildNumbering()
     auto* counterLabel = new QLabel(tr("vlastní &počítadlo:"), p);
     counterLabel->setObjectName(QStringLiteral("vlastnipocitadlol"));
     counterLabel->setBuddy(vlastnipocitadlospine);
-    form->addRow(counterLabel, counterRow);
+
     auto* layout = new QVBoxLayout(p);
-    layout->addLayout(form);
+    layout->addWidget(instead);
+    layout->addWidget(prefixLabel);
+    layout->addLayout(prefixRow);
+    layout->addWidget(vlastnipocitadlochb);
+    layout->addWidget(counterLabel);
+    layout->addLayout(counterRow);
     layout->addStretch();
 }
 
