@@ -251,6 +251,7 @@ void SettingsPages::buildUsers()
     usersdbgrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     usersdbgrid->setSelectionMode(QAbstractItemView::SingleSelection);
     usersdbgrid->verticalHeader()->hide();
+    usersdbgrid->verticalHeader()->setDefaultSectionSize(usersdbgrid->fontMetrics().height() + 6);
 
     auto* form = new QFormLayout;
     addRow(form, usernamele, "usernamel", "&uživatelské jméno:");

@@ -62,6 +62,11 @@ void UsersPage::reload(qint64 userid)
         m_model->fetchMore();
     retitle();
     m_pages.usersdbgrid->setColumnHidden(Userid, true);
+    if (!m_fitted) {
+        // A stored layout, applied when the window is first shown, takes over from this.
+        m_pages.usersdbgrid->resizeColumnsToContents();
+        m_fitted = true;
+    }
     int row = m_model->rowCount() - 1;
     for (int r = 0; userid >= 0 && r < m_model->rowCount(); ++r) {
         if (m_model->record(r).value(Userid).toLongLong() == userid)

@@ -27,4 +27,5 @@ private:
     Tdm& m_dm;
     SettingsPages& m_pages;
     QSqlQueryModel* m_model;
+    bool m_fitted = false;
 };

@@ -69,8 +69,17 @@ void TestMainWindow::startsOnFreshFolder()
     QCOMPARE(env.dialogs->shown.size(), 1);
     QCOMPARE(env.dialogs->shown.at(0).caption, env.dm.lex(1));
     QVERIFY(env.dialogs->shown.at(0).text.endsWith(env.dm.lex(76)));
-    if (qEnvironmentVariableIsSet("VORNIK_SCREENSHOTS"))
-        window.grab().save(qEnvironmentVariable("VORNIK_SCREENSHOTS") + QStringLiteral("/mainwindow.png"));
+    if (qEnvironmentVariableIsSet("VORNIK_SCREENSHOTS")) {
+        const QString dir = qEnvironmentVariable("VORNIK_SCREENSHOTS") + QLatin1Char('/');
+        window.grab().save(dir + QStringLiteral("mainwindow.png"));
+        // Every settings page, to look at.
+        window.pages()->setCurrentIndex(1);
+        QTabWidget* settings = window.settingsPages().tabs;
+        for (int i = 0; i < settings->count(); ++i) {
+            settings->setCurrentIndex(i);
+            window.grab().save(dir + QStringLiteral("settings-%1.png").arg(settings->widget(i)->objectName()));
+        }
+    }
 }
 
 void TestMainWindow::sqlPage()
