@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -43,6 +45,7 @@ private slots:
     void closeWritesStaffList();
     void licence();
     void settingsRoundTrip();
+    void settingsSharedThroughDatabase();
 };
 
 void TestMainWindow::startsOnFreshFolder()
@@ -223,6 +226,36 @@ void TestMainWindow::settingsRoundTrip()
     QVERIFY(extra.open(QIODevice::ReadOnly));
     QVERIFY(extra.readAll().contains("setupfromdbchb=1"));
     QVERIFY(QFile::exists(env.folder.file(QStringLiteral("grids.ini"))));
+}
+
+// One workstation stores its settings folder at close; a fresh one restores it at start, before it reads the
+// settings and the staff list.
+void TestMainWindow::settingsSharedThroughDatabase()
+{
+    QTemporaryDir temp; // the archives' temporary copies stay out of the shared /tmp
+    qputenv("TMPDIR", temp.path().toUtf8());
+    auto restoreTemp = qScopeGuard([] { qunsetenv("TMPDIR"); });
+    Env env;
+    {
+        Tzapujckyf window(env.dm);
+        QVERIFY(window.formCreate(nullptr));
+        window.show();
+        window.settingsPages().setuptodbchb->setChecked(true);
+        window.settingsPages().pracovnicim->setPlainText(QStringLiteral("Jana"));
+        window.settingsPages().nazevfirmyle->setText(QStringLiteral("Půjčovna s.r.o."));
+        window.close();
+    }
+    QVERIFY(env.dm.db().scalar(QStringLiteral("select count(*) from files where filename='setup.zip'")).toInt() == 1);
+
+    // The settings folder is lost; this workstation restores it from the database.
+    QDir(env.folder.file(QStringLiteral("setup"))).removeRecursively();
+    QDir().mkpath(env.folder.file(QStringLiteral("setup")));
+    env.folder.writeText(QStringLiteral("extra.ini"), "[setup]\r\nsetupfromdbchb=1\r\n");
+    Tzapujckyf again(env.dm);
+    QVERIFY(again.formCreate(nullptr));
+    QCOMPARE(env.dialogs->shown.size(), 0); // the terms were accepted in the restored vornik.ini
+    QCOMPARE(again.settingsPages().pracovnicim->toPlainText(), QStringLiteral("Jana"));
+    QCOMPARE(again.settingsPages().nazevfirmyle->text(), QStringLiteral("Půjčovna s.r.o."));
 }
 
 QTEST_MAIN(TestMainWindow)
