@@ -33,6 +33,15 @@ public:
         }
         return QIdentityProxyModel::data(index, role);
     }
+    // Layouts are stored under the field names, which do not change with the language.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role == Qt::UserRole && orientation == Qt::Horizontal) {
+            if (const auto* query = qobject_cast<const QSqlQueryModel*>(sourceModel()))
+                return query->record().fieldName(section);
+        }
+        return QIdentityProxyModel::headerData(section, orientation, role);
+    }
 };
 
 } // namespace
