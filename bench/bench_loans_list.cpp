@@ -165,7 +165,6 @@ void run(const QString& engine, const ConnectionInfo& server, const QString& fol
         figure(engine, QStringLiteral("scroll_all_loans"), ms(timer), "ms");
         figure(engine, QStringLiteral("scroll_all_loans_rows"), model.rowCount(), "rows");
         figure(engine, QStringLiteral("rss_all_rows_read"), rssMegabytes(), "MB");
-
     }
     db.use(QString());
     db.dropDatabase(name);

@@ -71,8 +71,8 @@ bool connect(Tdm& dm)
         return false;
     }
     // Offering the built-in embedded connection makes sense unless that is the one that failed.
-    const bool embedded = info.engine == ConnectionInfo::Engine::SQLite && info.dataSource.trimmed().isEmpty()
-                          && info.catalog.trimmed().isEmpty();
+    const bool embedded = info.engine == ConnectionInfo::Engine::SQLite && info.dataSource.trimmed().isEmpty() &&
+                          info.catalog.trimmed().isEmpty();
     try {
         db.open(info);
     } catch (const DbError& e) {

@@ -11,7 +11,8 @@ class Lexicon
 public:
     static constexpr int Count = 169;
 
-    enum Item {
+    enum Item
+    {
         Error = 0,
         Information = 1,
         Warning = 2,

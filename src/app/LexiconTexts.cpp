@@ -22,12 +22,16 @@ const char* const czech[Lexicon::Count] = {
     /*  14 */ "zařízení se nepodařilo uložit",
     /*  15 */ "Tisková sestava nenalezena:",
     /*  16 */ "Přejete si ji stáhnout a nainstalovat ?",
-    /*  17 */ "Tiskovou sestavu se nepodařilo stáhnout, je také možné ji vytvořit ručně v návrháři tiskových sestav a uložit do složky sestavy.",
+    /*  17 */
+    "Tiskovou sestavu se nepodařilo stáhnout, je také možné ji vytvořit ručně v návrháři tiskových sestav a uložit do "
+    "složky sestavy.",
     /*  18 */ "Soubor s nastavením filtrů adresáře nebyl nalezen. Filtry v adresáři budou nedostupné",
     /*  19 */ "Soubor s nastavenním filtrů adresáře nenalezen:",
     /*  20 */ "",
     /*  21 */ "Email klienta nebyl nalezen.",
-    /*  22 */ "Sms modul není dostupný nebo nastavení funkce není správné. Zkontrolujte, zda je funkce zapnuta a nastavena na záložce nastavení.",
+    /*  22 */
+    "Sms modul není dostupný nebo nastavení funkce není správné. Zkontrolujte, zda je funkce zapnuta a nastavena na "
+    "záložce nastavení.",
     /*  23 */ "Modul sms nebyl nalezen.",
     /*  24 */ "Neplatné telefonní číslo:",
     /*  25 */ "hledat podle všeho",
@@ -49,10 +53,18 @@ const char* const czech[Lexicon::Count] = {
     /*  41 */ "dní",
     /*  42 */ "...dvojklikem otevřete detail",
     /*  43 */ "chyba aktualizace",
-    /*  44 */ "Připojení k databázi se nezdařilo. Bude zobrazeno chybové hlášení a následně zobrazeny možnosti nastavení připojení k databázi.",
-    /*  45 */ "Byla nalezena lokální databáze SQL 2012 LocalDB, má se použít ? Tuto možnost vyberte pouze v případě, že nemáte k dispozici SQL server. Lokální databáze se používá pro účely vyzkoušení programu nebo jednouživatelskou instalaci bez propojení přes síť.",
-    /*  46 */ "Nyní se program ukončí, nové nastavení se projeví po opětovném spuštění programu. Korektní ukončení programu může trvat i několik minut, prosím vyčkejte až zmizí okno programu.",
-    /*  47 */ "Připojení na lokální databázi se nepodařílo vytvořit automaticky. Je možné ho vytvořit ručně dle dokumentace.",
+    /*  44 */
+    "Připojení k databázi se nezdařilo. Bude zobrazeno chybové hlášení a následně zobrazeny možnosti nastavení "
+    "připojení k databázi.",
+    /*  45 */
+    "Byla nalezena lokální databáze SQL 2012 LocalDB, má se použít ? Tuto možnost vyberte pouze v případě, že nemáte k "
+    "dispozici SQL server. Lokální databáze se používá pro účely vyzkoušení programu nebo jednouživatelskou instalaci "
+    "bez propojení přes síť.",
+    /*  46 */
+    "Nyní se program ukončí, nové nastavení se projeví po opětovném spuštění programu. Korektní ukončení programu může "
+    "trvat i několik minut, prosím vyčkejte až zmizí okno programu.",
+    /*  47 */
+    "Připojení na lokální databázi se nepodařílo vytvořit automaticky. Je možné ho vytvořit ručně dle dokumentace.",
     /*  48 */ "Databáze neexistuje a nepodařilo se ji vytvořit automaticky.",
     /*  49 */ "",
     /*  50 */ "Souhlas uživatele s podmínkami pro použití tohoto programu:",
@@ -68,7 +80,9 @@ const char* const czech[Lexicon::Count] = {
     /*  60 */ "nastala chyba",
     /*  61 */ "vytvořil:",
     /*  62 */ "upravil:",
-    /*  63 */ "Nepodařilo se načíst záznam z databáze, vyberte prosím filtr zobrazující alespoň 1 zařízení. Je-li databáze prázdná je potřeba vytvořit alespoň jeden záznam.",
+    /*  63 */
+    "Nepodařilo se načíst záznam z databáze, vyberte prosím filtr zobrazující alespoň 1 zařízení. Je-li databáze "
+    "prázdná je potřeba vytvořit alespoň jeden záznam.",
     /*  64 */ "Změny se projeví po restartování programu.",
     /*  65 */ "Tato funkce vytvoří novou prázdnou databázi.",
     /*  66 */ "Zadejte název nové databáze:",
@@ -81,7 +95,9 @@ const char* const czech[Lexicon::Count] = {
     /*  73 */ "Schéma neexistuje.",
     /*  74 */ "Program pro tvorbu štítků nebyl nalezen v umístění:",
     /*  75 */ "Příkaz nelze provést.",
-    /*  76 */ "Tento program je jedním z modulů komplexního systému pro správu servisních zakázek a reklamací Tervala. Podrobná dokumentace je volně ke stažení na domovské stránce programu.",
+    /*  76 */
+    "Tento program je jedním z modulů komplexního systému pro správu servisních zakázek a reklamací Tervala. Podrobná "
+    "dokumentace je volně ke stažení na domovské stránce programu.",
     /*  77 */ "kontaktuje se aktualizační server...",
     /*  78 */ "Připojení k internetu není k dispozici.",
     /*  79 */ "chyba aktualizace",
@@ -111,7 +127,9 @@ const char* const czech[Lexicon::Count] = {
     /* 103 */ "vyhledat",
     /* 104 */ "Chybný formát data.",
     /* 105 */ "Změnit datum na:",
-    /* 106 */ "Tato funkce je dostupná v programu Tervala, který zahrnuje kompletní správu servisních zakázek, zařízení, zápůjček a reklamací. Přejete si otevřít webovou stránku programu ?",
+    /* 106 */
+    "Tato funkce je dostupná v programu Tervala, který zahrnuje kompletní správu servisních zakázek, zařízení, "
+    "zápůjček a reklamací. Přejete si otevřít webovou stránku programu ?",
     /* 107 */ "Tato operace je nevratná.",
     /* 108 */ "Přejete si uložit záznam ?",
     /* 109 */ "je třeba vyplnit povinné pole",
@@ -155,19 +173,26 @@ const char* const czech[Lexicon::Count] = {
     /* 147 */ "",
     /* 148 */ "",
     /* 149 */ "",
-    /* 150 */ "Tato chyba zřejmě souvisí s nesprávnou strukturou nebo nesprávným kódováním importovaného souboru. Importovaný csv soubor musí být v kódování UTF8.",
+    /* 150 */
+    "Tato chyba zřejmě souvisí s nesprávnou strukturou nebo nesprávným kódováním importovaného souboru. Importovaný "
+    "csv soubor musí být v kódování UTF8.",
     /* 151 */ "import dokončen",
     /* 152 */ "importovat od řádku:",
     /* 153 */ "",
     /* 154 */ "",
     /* 155 */ "",
     /* 156 */ "",
-    /* 157 */ "Opravdu chcete nastavit hodnotu vlastního počítadla ? Tato funkce nastaví zvolenou hodnotu vlastního počítadla do poslední zakázky. Změny se projeví po restartování programu.",
+    /* 157 */
+    "Opravdu chcete nastavit hodnotu vlastního počítadla ? Tato funkce nastaví zvolenou hodnotu vlastního počítadla do "
+    "poslední zakázky. Změny se projeví po restartování programu.",
     /* 158 */ "Nepodařilo se nastavit vlastní hodnotu počítadla.",
-    /* 159 */ "Tato funkce umožní u aktuální zápůjčky změnit vlastní číslo zápůjčky pokud používáte vlastní číselne řady. Pozor, nesprávně zvolenou úpravou můžete narušit generování vlastních číselných řad. Přejete si pokračovat ?",
+    /* 159 */
+    "Tato funkce umožní u aktuální zápůjčky změnit vlastní číslo zápůjčky pokud používáte vlastní číselne řady. Pozor, "
+    "nesprávně zvolenou úpravou můžete narušit generování vlastních číselných řad. Přejete si pokračovat ?",
     /* 160 */ "Úprava uživatelského čísla zakázky.",
     /* 161 */ "Opravdu trvale vymazat zápůjčku s evidenčním číslem:",
-    /* 162 */ "Tato funkce vytvoří kopii aktuální databáze. V režimu klient-server funguje pouze při spuštění na serveru.",
+    /* 162 */
+    "Tato funkce vytvoří kopii aktuální databáze. V režimu klient-server funguje pouze při spuštění na serveru.",
     /* 163 */ "Zadejte název nové databáze:",
     /* 164 */ "Vytváří se nová databáze na základě stávající...",
     /* 165 */ "Byla vytvořena nová databáze.",

@@ -283,8 +283,8 @@ bool LoansList::restoreLayout()
         const int dateWidth = m_grid->fontMetrics().horizontalAdvance(sampleDate) + 16;
         for (int i = 0; i < header->count(); ++i) {
             const QString field = m_grid->model()->headerData(i, Qt::Horizontal, Qt::UserRole).toString();
-            const bool date = field == QLatin1String("datefrom") || field == QLatin1String("dateto")
-                              || field == QLatin1String("returned");
+            const bool date = field == QLatin1String("datefrom") || field == QLatin1String("dateto") ||
+                              field == QLatin1String("returned");
             header->resizeSection(i, qMax(header->sectionSize(i), date ? dateWidth : DefaultColumnWidth));
         }
     }

@@ -30,8 +30,8 @@ QString updatePackageName()
 
 bool isUpdatePackage(const QString& executableName)
 {
-    return executableName.compare(updatePackageName(), Qt::CaseInsensitive) == 0
-           || executableName.compare(QStringLiteral("vornika.exe"), Qt::CaseInsensitive) == 0;
+    return executableName.compare(updatePackageName(), Qt::CaseInsensitive) == 0 ||
+           executableName.compare(QStringLiteral("vornika.exe"), Qt::CaseInsensitive) == 0;
 }
 
 int endProcessesOf(const QString& executable)
@@ -71,8 +71,8 @@ bool replaceOldProgram(const QString& runningFile, const QString& programFolder,
     }
     if (!QFile::copy(runningFile, old)) {
         if (error)
-            *error = QCoreApplication::translate("SelfReplace", "Soubor %1 nelze zkopírovat do %2.")
-                         .arg(runningFile, old);
+            *error =
+                QCoreApplication::translate("SelfReplace", "Soubor %1 nelze zkopírovat do %2.").arg(runningFile, old);
         QFile::rename(old + QStringLiteral(".old"), old);
         return false;
     }

@@ -38,14 +38,13 @@ const Check<ExtraSettings> extraChecks[] = {
     {&SettingsPages::reportsfromdbchb, &ExtraSettings::reportsfromdbchb},
 };
 
-unsigned MainSettings::* const colours[8] = {&MainSettings::zapnuladnus,  &MainSettings::zapjednadnus,
-                                             &MainSettings::zapdvadnus,   &MainSettings::zaptridnus,
-                                             &MainSettings::zapctyridnus, &MainSettings::zappetdnus,
-                                             &MainSettings::zapsestdnus,  &MainSettings::zapvracenes};
+unsigned MainSettings::*const colours[8] = {
+    &MainSettings::zapnuladnus,  &MainSettings::zapjednadnus, &MainSettings::zapdvadnus,  &MainSettings::zaptridnus,
+    &MainSettings::zapctyridnus, &MainSettings::zappetdnus,   &MainSettings::zapsestdnus, &MainSettings::zapvracenes};
 
-int MainSettings::* const thresholds[6] = {&MainSettings::zapdnu0spine, &MainSettings::zapdnu1spine,
-                                           &MainSettings::zapdnu2spine, &MainSettings::zapdnu3spine,
-                                           &MainSettings::zapdnu4spine, &MainSettings::zapdnu5spine};
+int MainSettings::*const thresholds[6] = {&MainSettings::zapdnu0spine, &MainSettings::zapdnu1spine,
+                                          &MainSettings::zapdnu2spine, &MainSettings::zapdnu3spine,
+                                          &MainSettings::zapdnu4spine, &MainSettings::zapdnu5spine};
 
 } // namespace
 

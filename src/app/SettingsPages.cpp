@@ -186,8 +186,8 @@ void SettingsPages::buildAutofill()
 void SettingsPages::buildColours()
 {
     QWidget* p = barvyts;
-    static const char* const swatchNames[8] = {"zapnuladnus", "zapjednadnus", "zapdvadnus", "zaptridnus",
-                                               "zapctyridnus", "zappetdnus",  "zapsestdnus", "zapvracenes"};
+    static const char* const swatchNames[8] = {"zapnuladnus",  "zapjednadnus", "zapdvadnus",  "zaptridnus",
+                                               "zapctyridnus", "zappetdnus",   "zapsestdnus", "zapvracenes"};
     static const char* const spinNames[6] = {"zapdnu0spine", "zapdnu1spine", "zapdnu2spine",
                                              "zapdnu3spine", "zapdnu4spine", "zapdnu5spine"};
     auto* grid = new QGridLayout;

@@ -54,16 +54,16 @@ int run()
         windows.push_back(placeholderWindow(name, &main));
     Tzapujckaf card(dm, &main);
     main.setLoanCard(&card);
-    for (const char* name : {"prilohyzapujckaf", "devicef", "deviceatf", "importf", "adresarf",
-                             "adresaf", "prilohyzakaznikf"})
+    for (const char* name :
+         {"prilohyzapujckaf", "devicef", "deviceatf", "importf", "adresarf", "adresaf", "prilohyzakaznikf"})
         windows.push_back(placeholderWindow(name, &main));
     splash.reset();
     captions->applyAll();
 
     Tloginf login(dm);
     const MainSettings settings = main.currentSettings();
-    if (UnixSignals::terminationRequested()
-        || !LoginDecision::run(dm, {settings.users, settings.pamatovatloginchb}, login)) {
+    if (UnixSignals::terminationRequested() ||
+        !LoginDecision::run(dm, {settings.users, settings.pamatovatloginchb}, login)) {
         main.saveSession();
         return 0;
     }

@@ -14,8 +14,8 @@ Tloginf::Tloginf(Tdm& dm, QWidget* parent) : QDialog(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("loginf"));
     setWindowTitle(QStringLiteral("login"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
     jmenole = new QLineEdit(this);
     jmenole->setObjectName(QStringLiteral("jmenole"));
     heslole = new QLineEdit(this);

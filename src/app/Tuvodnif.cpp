@@ -17,7 +17,8 @@ Tuvodnif::Tuvodnif(QWidget* parent)
     m_pb1->setRange(0, 100);
     m_pb1->setTextVisible(false);
     m_pb1->setFixedHeight(6);
-    m_pb1->setStyleSheet(QStringLiteral("QProgressBar{border:0;background:#ddd}QProgressBar::chunk{background:#d01010}"));
+    m_pb1->setStyleSheet(
+        QStringLiteral("QProgressBar{border:0;background:#ddd}QProgressBar::chunk{background:#d01010}"));
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(m_pb1);

@@ -1,11 +1,11 @@
 #include "Tzapujckyf.h"
 
 #include "AppInfo.h"
-#include "LangFlagsCombo.h"
-#include "LoanNumbering.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "DayNumber.h"
+#include "LangFlagsCombo.h"
+#include "LoanNumbering.h"
 #include "LoansList.h"
 #include "SettingsPages.h"
 #include "SqlPage.h"
@@ -145,8 +145,8 @@ void Tzapujckyf::showsqlaExecute()
 
 void Tzapujckyf::aboutaExecute()
 {
-    const QString text = m_dm.lex(69) + QStringLiteral(" : ") + AppInfo::versionText() + QLatin1Char('\n')
-                         + AppInfo::makerLine() + QStringLiteral("\n\n") + m_dm.lex(76);
+    const QString text = m_dm.lex(69) + QStringLiteral(" : ") + AppInfo::versionText() + QLatin1Char('\n') +
+                         AppInfo::makerLine() + QStringLiteral("\n\n") + m_dm.lex(76);
     m_dm.dialogs().information(m_dm.lex(Lexicon::Information), text);
 }
 
@@ -156,8 +156,8 @@ void Tzapujckyf::logaExecute()
         return;
     const QString log = m_list->currentValue(QStringLiteral("loanlog")).toString();
     const double now = DayNumber::fromDateTime(Clock::instance().now());
-    const QString path = AppPaths::tempFolder() + Clock::instance().locale().toString(now, 'g', 15)
-                         + QStringLiteral(".txt");
+    const QString path =
+        AppPaths::tempFolder() + Clock::instance().locale().toString(now, 'g', 15) + QStringLiteral(".txt");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         m_dm.reportError(file.errorString());
@@ -189,8 +189,8 @@ void Tzapujckyf::loadStaff()
 void Tzapujckyf::saveStaff()
 {
     QSaveFile file(m_dm.globals().nastavenicesta + QStringLiteral("pracovnici"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_settings->pracovnicim->toPlainText().toUtf8()) < 0
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_settings->pracovnicim->toPlainText().toUtf8()) < 0 ||
+        !file.commit())
         m_dm.reportError(file.errorString());
 }
 

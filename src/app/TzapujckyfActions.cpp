@@ -8,10 +8,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTableView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
 
 namespace {
@@ -23,7 +23,7 @@ struct ActionRow
     const char* menu;            // object name of the menu, empty for none
     QStyle::StandardPixmap icon; // shown on the tool bar when not NoIcon
     const char* shortcut;
-    bool ready;                  // false: the function comes with a later version and stays disabled
+    bool ready; // false: the function comes with a later version and stays disabled
 };
 
 constexpr QStyle::StandardPixmap NoIcon = QStyle::SP_CustomBase;
@@ -97,10 +97,10 @@ void Tzapujckyf::createActions()
         const char* parent;
     };
     static const MenuRow menus[] = {
-        {"zapujckyg", "&zápůjčky", ""},    {"exportg", "export", "zapujckyg"},
-        {"nastrojeg", "&nástroje", ""},    {"databazeg", "databáze", "nastrojeg"},
-        {"filtryg", "&filtry", ""},        {"vyhledavanig", "&vyhledávání", ""},
-        {"sestavyg", "&sestavy", ""},      {"modulyg", "&moduly", ""},
+        {"zapujckyg", "&zápůjčky", ""}, {"exportg", "export", "zapujckyg"},
+        {"nastrojeg", "&nástroje", ""}, {"databazeg", "databáze", "nastrojeg"},
+        {"filtryg", "&filtry", ""},     {"vyhledavanig", "&vyhledávání", ""},
+        {"sestavyg", "&sestavy", ""},   {"modulyg", "&moduly", ""},
         {"napovedag", "nápově&da", ""},
     };
     QHash<QString, QMenu*> menuByName;

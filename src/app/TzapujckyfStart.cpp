@@ -124,10 +124,10 @@ bool Tzapujckyf::checkLicence()
 {
     if (m_mainSettings.licenceAccepted())
         return true;
-    const QString terms = m_dm.lex(50) + QStringLiteral("\n\n")
-                          + tr("Program se poskytuje tak, jak je, bez jakékoli záruky. Za škody vzniklé jeho "
-                               "použitím ani za ztrátu dat neodpovídají autoři. Data zůstávají ve vaší databázi "
-                               "a program je nikam neodesílá.\n\nSouhlasíte s těmito podmínkami?");
+    const QString terms = m_dm.lex(50) + QStringLiteral("\n\n") +
+                          tr("Program se poskytuje tak, jak je, bez jakékoli záruky. Za škody vzniklé jeho "
+                             "použitím ani za ztrátu dat neodpovídají autoři. Data zůstávají ve vaší databázi "
+                             "a program je nikam neodesílá.\n\nSouhlasíte s těmito podmínkami?");
     if (!m_dm.dialogs().ask(m_dm.lex(Lexicon::Question), terms))
         return false;
     QString error;
@@ -206,9 +206,11 @@ void Tzapujckyf::saveSession()
         saveStaff();
     QString error;
     const ExtraSettings storage = currentExtraSettings();
-    if (m_settingsRead && !IniFile::modify(vornikIni(), [&](IniFile& ini) { currentSettings().write(ini); }, &error))
+    if (m_settingsRead && !IniFile::modify(
+                              vornikIni(), [&](IniFile& ini) { currentSettings().write(ini); }, &error))
         m_dm.reportError(error);
-    if (m_extraRead && !IniFile::modify(extraIni(), [&](IniFile& ini) { storage.write(ini); }, &error))
+    if (m_extraRead && !IniFile::modify(
+                           extraIni(), [&](IniFile& ini) { storage.write(ini); }, &error))
         m_dm.reportError(error);
     if (m_settingsRead && m_dm.db().isOpen()) {
         if (storage.setuptodbchb && !FolderArchive::setuptodb(m_dm.db(), &error))

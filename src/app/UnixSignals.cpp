@@ -37,7 +37,6 @@ void closeOnTermination(QWidget* window)
             target->close();
         else
             QCoreApplication::exit(0); // still starting: leave whatever box is open, the start then ends
-
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;

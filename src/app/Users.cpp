@@ -28,8 +28,8 @@ Tglobals getglobals(Database* db, const Tglobals& current, const QString& jmeno)
     result.lastname.clear();
     if (!db || !db->isOpen())
         return result;
-    QSqlQuery q = db->exec(QStringLiteral("select * from users where username=:pjmeno"),
-                           {{QStringLiteral("pjmeno"), jmeno}});
+    QSqlQuery q =
+        db->exec(QStringLiteral("select * from users where username=:pjmeno"), {{QStringLiteral("pjmeno"), jmeno}});
     if (q.next()) {
         const QSqlRecord r = q.record();
         result.firstname = r.value(QStringLiteral("firstname")).toString();

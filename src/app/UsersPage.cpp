@@ -18,7 +18,15 @@
 
 namespace {
 
-enum Column { Username, Userpw, Firstname, Lastname, Usertype, Userid };
+enum Column
+{
+    Username,
+    Userpw,
+    Firstname,
+    Lastname,
+    Usertype,
+    Userid
+};
 
 // Passwords stay in the table as they are, but the grid shows only a mask.
 class MaskedPasswords : public QIdentityProxyModel
@@ -87,10 +95,12 @@ void UsersPage::reload(qint64 userid)
 
 void UsersPage::retitle()
 {
-    static const char* const titles[] = {
-        QT_TRANSLATE_NOOP("UsersPage", "uživatelské jméno"), QT_TRANSLATE_NOOP("UsersPage", "heslo"),
-        QT_TRANSLATE_NOOP("UsersPage", "jméno"),             QT_TRANSLATE_NOOP("UsersPage", "příjmení"),
-        QT_TRANSLATE_NOOP("UsersPage", "typ uživatele"),     "userid"};
+    static const char* const titles[] = {QT_TRANSLATE_NOOP("UsersPage", "uživatelské jméno"),
+                                         QT_TRANSLATE_NOOP("UsersPage", "heslo"),
+                                         QT_TRANSLATE_NOOP("UsersPage", "jméno"),
+                                         QT_TRANSLATE_NOOP("UsersPage", "příjmení"),
+                                         QT_TRANSLATE_NOOP("UsersPage", "typ uživatele"),
+                                         "userid"};
     for (int i = 0; i < 6; ++i)
         m_model->setHeaderData(i, Qt::Horizontal, tr(titles[i]));
 }
@@ -128,12 +138,13 @@ void UsersPage::clearFields()
 
 void UsersPage::adduserbClick()
 {
-    const Users::UserFields fields{m_pages.usernamele->text(), m_pages.userpwle->text(), m_pages.typecb->currentText(),
-                                   m_pages.firstnamele->text(), m_pages.lastnamele->text(), m_pages.phonele->text(),
+    const Users::UserFields fields{m_pages.usernamele->text(),    m_pages.userpwle->text(),
+                                   m_pages.typecb->currentText(), m_pages.firstnamele->text(),
+                                   m_pages.lastnamele->text(),    m_pages.phonele->text(),
                                    m_pages.emaille->text()};
     if (const int missing = Users::missingField(fields)) {
         m_dm.dialogs().error(m_dm.lex(Lexicon::Error), m_dm.lex(missing));
-        QWidget* focus = missing == 55 ? static_cast<QWidget*>(m_pages.usernamele)
+        QWidget* focus = missing == 55   ? static_cast<QWidget*>(m_pages.usernamele)
                          : missing == 56 ? static_cast<QWidget*>(m_pages.userpwle)
                                          : static_cast<QWidget*>(m_pages.typecb);
         focus->setFocus();

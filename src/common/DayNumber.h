@@ -9,7 +9,10 @@ namespace DayNumber {
 constexpr double Empty = 1.0;
 constexpr double NoDateLimit = 10.0;
 
-inline bool isEmpty(double day) { return day < NoDateLimit; }
+inline bool isEmpty(double day)
+{
+    return day < NoDateLimit;
+}
 
 double fromDateTime(const QDateTime& dateTime);
 double fromDate(const QDate& date);

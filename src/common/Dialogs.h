@@ -9,8 +9,21 @@
 class Dialogs
 {
 public:
-    enum class Icon { None, Information, Warning, Error, Question };
-    enum Button { Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+    enum class Icon
+    {
+        None,
+        Information,
+        Warning,
+        Error,
+        Question
+    };
+    enum Button
+    {
+        Ok = 0x1,
+        Yes = 0x2,
+        No = 0x4,
+        Cancel = 0x8
+    };
 
     struct Message
     {
@@ -25,8 +38,7 @@ public:
 
     // Shows a message and returns the button pressed (Cancel/No when the box is closed otherwise).
     virtual Button message(const Message& message) = 0;
-    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
-                                             const QString& initial) = 0;
+    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& initial) = 0;
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& path, const QString& filter) = 0;
     virtual QString existingFolder(const QString& caption, const QString& folder) = 0;

@@ -2,8 +2,8 @@
 
 #include <QDateTime>
 #include <QLocale>
-#include <optional>
 #include <QString>
+#include <optional>
 
 // Date and time formats as the user's regional settings give them, the way a desktop records program
 // shows them: the short date always with a four-digit year, the long time without a time-zone name.

@@ -96,18 +96,17 @@ bool ConnectionInfo::parse(const QString& initString, ConnectionInfo* info, QStr
     }
     if (provider.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0) {
         result.engine = Engine::SQLite;
-    } else if (provider.compare(QLatin1String("postgresql"), Qt::CaseInsensitive) == 0
-               || provider.compare(QLatin1String("postgres"), Qt::CaseInsensitive) == 0) {
+    } else if (provider.compare(QLatin1String("postgresql"), Qt::CaseInsensitive) == 0 ||
+               provider.compare(QLatin1String("postgres"), Qt::CaseInsensitive) == 0) {
         result.engine = Engine::PostgreSQL;
     } else {
         if (error) {
-            *error = provider.isEmpty()
-                         ? QCoreApplication::translate("ConnectionInfo",
-                                                       "Připojení neuvádí typ databáze (Provider).")
-                         : QCoreApplication::translate("ConnectionInfo",
-                                                       "Typ databáze \"%1\" není podporován; použijte "
-                                                       "Provider=SQLite nebo Provider=PostgreSQL.")
-                               .arg(provider);
+            *error =
+                provider.isEmpty()
+                    ? QCoreApplication::translate("ConnectionInfo", "Připojení neuvádí typ databáze (Provider).")
+                    : QCoreApplication::translate("ConnectionInfo", "Typ databáze \"%1\" není podporován; použijte "
+                                                                    "Provider=SQLite nebo Provider=PostgreSQL.")
+                          .arg(provider);
         }
         return false;
     }

@@ -6,7 +6,11 @@
 // database files are ("Data Source", "Port"), the database ("Initial Catalog") and the login.
 struct ConnectionInfo
 {
-    enum class Engine { SQLite, PostgreSQL };
+    enum class Engine
+    {
+        SQLite,
+        PostgreSQL
+    };
 
     Engine engine = Engine::SQLite;
     QString dataSource; // PostgreSQL: host name; SQLite: folder of the database files (empty: program folder)
@@ -19,5 +23,8 @@ struct ConnectionInfo
     // Returns false with a readable text in *error for an unknown or missing provider.
     static bool parse(const QString& initString, ConnectionInfo* info, QString* error);
     QString toInitString() const;
-    QString engineName() const { return engine == Engine::SQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL"); }
+    QString engineName() const
+    {
+        return engine == Engine::SQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
+    }
 };

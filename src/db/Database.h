@@ -83,7 +83,11 @@ private:
 class Transaction
 {
 public:
-    enum class Lock { None, WriteLock };
+    enum class Lock
+    {
+        None,
+        WriteLock
+    };
 
     explicit Transaction(Database& db, Lock lock = Lock::None, const QString& table = QString());
     ~Transaction();

@@ -8,7 +8,14 @@
 class DbError : public std::runtime_error
 {
 public:
-    enum class Kind { Connection, Statement, Schema, InvalidName, Configuration };
+    enum class Kind
+    {
+        Connection,
+        Statement,
+        Schema,
+        InvalidName,
+        Configuration
+    };
 
     DbError(Kind kind, const QString& message)
         : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message)
@@ -31,11 +38,16 @@ public:
     QString typeName() const
     {
         switch (m_kind) {
-        case Kind::Connection: return QStringLiteral("ConnectionError");
-        case Kind::Statement: return QStringLiteral("StatementError");
-        case Kind::Schema: return QStringLiteral("SchemaError");
-        case Kind::InvalidName: return QStringLiteral("InvalidNameError");
-        case Kind::Configuration: return QStringLiteral("ConfigurationError");
+        case Kind::Connection:
+            return QStringLiteral("ConnectionError");
+        case Kind::Statement:
+            return QStringLiteral("StatementError");
+        case Kind::Schema:
+            return QStringLiteral("SchemaError");
+        case Kind::InvalidName:
+            return QStringLiteral("InvalidNameError");
+        case Kind::Configuration:
+            return QStringLiteral("ConfigurationError");
         }
         return QStringLiteral("DatabaseError");
     }

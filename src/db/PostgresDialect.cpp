@@ -60,18 +60,20 @@ QStringList PostgresDialect::databases(Database& db) const
 
 bool PostgresDialect::tableExists(Database& db, const QString& table) const
 {
-    return db.exec(QStringLiteral("select 1 from information_schema.tables "
-                                  "where table_schema=current_schema() and table_name=:pname"),
-                   {{QStringLiteral("pname"), table}})
+    return db
+        .exec(QStringLiteral("select 1 from information_schema.tables "
+                             "where table_schema=current_schema() and table_name=:pname"),
+              {{QStringLiteral("pname"), table}})
         .next();
 }
 
 bool PostgresDialect::columnExists(Database& db, const QString& column, const QString& table) const
 {
-    return db.exec(QStringLiteral("select 1 from information_schema.columns "
-                                  "where table_schema=current_schema() and table_name=:ptablename "
-                                  "and column_name=:pname"),
-                   {{QStringLiteral("pname"), column}, {QStringLiteral("ptablename"), table}})
+    return db
+        .exec(QStringLiteral("select 1 from information_schema.columns "
+                             "where table_schema=current_schema() and table_name=:ptablename "
+                             "and column_name=:pname"),
+              {{QStringLiteral("pname"), column}, {QStringLiteral("ptablename"), table}})
         .next();
 }
 
@@ -154,8 +156,8 @@ void PostgresDialect::reseed(Database& db, const QString& table, const QString& 
 QString PostgresDialect::databaseFolder(Database& db) const
 {
     try {
-        const QString dir = db.scalar(QStringLiteral("select setting from pg_settings where name='data_directory'"))
-                                .toString();
+        const QString dir =
+            db.scalar(QStringLiteral("select setting from pg_settings where name='data_directory'")).toString();
         return dir.isEmpty() ? QString() : dir + QLatin1Char('/');
     } catch (const DbError&) {
         return {};

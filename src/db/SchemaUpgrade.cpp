@@ -29,8 +29,8 @@ void upgradeLoans(Database& db)
     if (db.poleexistuje(QStringLiteral("dateto"), QStringLiteral("loans")))
         db.prikaz(QStringLiteral("create index if not exists loans_dateto on loans(dateto)"));
     // Filter statements compare dates with getdate(); the embedded engine registers it on each connection.
-    if (db.engine() == ConnectionInfo::Engine::PostgreSQL
-        && !db.exec(QStringLiteral("select 1 from pg_proc where proname='getdate'")).next())
+    if (db.engine() == ConnectionInfo::Engine::PostgreSQL &&
+        !db.exec(QStringLiteral("select 1 from pg_proc where proname='getdate'")).next())
         db.prikaz(QStringLiteral("create or replace function getdate() returns double precision language sql stable "
                                  "as $$ select extract(epoch from localtimestamp)::double precision / 86400.0 + "
                                  "25569 $$"));

@@ -2,8 +2,8 @@
 
 #include "AppPaths.h"
 #include "Clock.h"
-#include "DayNumber.h"
 #include "Database.h"
+#include "DayNumber.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -153,9 +153,9 @@ void SqliteDialect::configure(QSqlDatabase& db, const ConnectionInfo& info, cons
         const QString file = fileOf(info, database);
         // Opening a missing file would silently make an empty database; a missing database is an error.
         if (!QFileInfo::exists(file))
-            throw DbError(DbError::Kind::Connection,
-                          QCoreApplication::translate("Database", "Databáze \"%1\" neexistuje (%2).")
-                              .arg(database, file));
+            throw DbError(
+                DbError::Kind::Connection,
+                QCoreApplication::translate("Database", "Databáze \"%1\" neexistuje (%2).").arg(database, file));
         db.setDatabaseName(file);
     }
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
@@ -170,8 +170,7 @@ void SqliteDialect::registerFunctions(const QSqlDatabase& db)
     sqlite3_create_function_v2(handle, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(handle, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(handle, "lower", 1, flags, nullptr, caseFunction, nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(handle, "getdate", 0, SQLITE_UTF8, nullptr, getdateFunction, nullptr, nullptr,
-                               nullptr);
+    sqlite3_create_function_v2(handle, "getdate", 0, SQLITE_UTF8, nullptr, getdateFunction, nullptr, nullptr, nullptr);
     static int upperTag = 1;
     sqlite3_create_function_v2(handle, "upper", 1, flags, &upperTag, caseFunction, nullptr, nullptr, nullptr);
 }
@@ -192,15 +191,17 @@ QStringList SqliteDialect::databases(Database& db) const
 
 bool SqliteDialect::tableExists(Database& db, const QString& table) const
 {
-    return db.exec(QStringLiteral("select 1 from sqlite_master where type='table' and name=:pname"),
-                   {{QStringLiteral("pname"), table}})
+    return db
+        .exec(QStringLiteral("select 1 from sqlite_master where type='table' and name=:pname"),
+              {{QStringLiteral("pname"), table}})
         .next();
 }
 
 bool SqliteDialect::columnExists(Database& db, const QString& column, const QString& table) const
 {
-    return db.exec(QStringLiteral("select 1 from pragma_table_info(:ptablename) where name=:pname"),
-                   {{QStringLiteral("pname"), column}, {QStringLiteral("ptablename"), table}})
+    return db
+        .exec(QStringLiteral("select 1 from pragma_table_info(:ptablename) where name=:pname"),
+              {{QStringLiteral("pname"), column}, {QStringLiteral("ptablename"), table}})
         .next();
 }
 

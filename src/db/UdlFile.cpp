@@ -75,8 +75,8 @@ bool write(const QString& udlFile, const QString& initString, QString* error)
             *error = file.errorString();
         return false;
     }
-    const QString text = QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n")
-                         + initString + QStringLiteral("\r\n");
+    const QString text = QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n") +
+                         initString + QStringLiteral("\r\n");
     QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     file.write(encoder.encode(text));
     if (!file.commit()) {

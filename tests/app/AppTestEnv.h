@@ -37,9 +37,9 @@ struct AppTestEnv
     }
 
     // A settings folder whose terms were accepted, with further "vornik.ini" lines and a loans filter file.
-    void prepareSettings(const QByteArray& moreIni = {},
-                         const QByteArray& filters =
-                             "nevrácené;select * from loans where returned<10 order by dateto asc;default\n")
+    void prepareSettings(
+        const QByteArray& moreIni = {},
+        const QByteArray& filters = "nevrácené;select * from loans where returned<10 order by dateto asc;default\n")
     {
         folder.writeText(QStringLiteral("setup/vornik.ini"), "[setup]\r\nlic=ano\r\n" + moreIni);
         if (!filters.isNull())

@@ -133,10 +133,11 @@ void TestDbStartup::badConnectionFile_data()
     QTest::newRow("missing") << QByteArray() << "ConfigurationError";
     QTest::newRow("empty") << QByteArray("[oledb]\n; nothing\n") << "ConfigurationError";
     QTest::newRow("garbled") << QByteArray("\x00\x01garbage\xff") << "ConfigurationError";
-    QTest::newRow("SQL Server provider")
-        << QByteArray("[oledb]\n;x\nProvider=SQLNCLI11.1;Data Source=(localdb)\\v11.0\n") << "ConfigurationError";
-    QTest::newRow("catalog with a quote") << QByteArray("[oledb]\n;x\nProvider=SQLite;Initial Catalog=\"a'b\"\n")
-                                          << "InvalidNameError";
+    QTest::newRow("SQL Server provider") << QByteArray(
+                                                "[oledb]\n;x\nProvider=SQLNCLI11.1;Data Source=(localdb)\\v11.0\n")
+                                         << "ConfigurationError";
+    QTest::newRow("catalog with a quote")
+        << QByteArray("[oledb]\n;x\nProvider=SQLite;Initial Catalog=\"a'b\"\n") << "InvalidNameError";
     QTest::newRow("missing data folder") << QByteArray("[oledb]\n;x\nProvider=SQLite;Data Source=/nonexistent/x\n")
                                          << "ConnectionError";
 }
@@ -173,8 +174,8 @@ void TestDbStartup::refusedConnection()
     QCOMPARE(shown.size(), 4);
     QCOMPARE(shown.at(0).text, env.lex(44));
     QCOMPARE(shown.at(0).caption, QStringLiteral("ConnectionError"));
-    QVERIFY2(shown.at(1).text.contains(QLatin1String("refused"), Qt::CaseInsensitive)
-                 || shown.at(1).text.contains(QLatin1String("connect"), Qt::CaseInsensitive),
+    QVERIFY2(shown.at(1).text.contains(QLatin1String("refused"), Qt::CaseInsensitive) ||
+                 shown.at(1).text.contains(QLatin1String("connect"), Qt::CaseInsensitive),
              qPrintable(shown.at(1).text));
     QCOMPARE(shown.at(2).text, env.lex(45));
     QCOMPARE(shown.at(3).kind, QStringLiteral("connection"));

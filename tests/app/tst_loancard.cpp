@@ -253,7 +253,8 @@ void TestLoanCard::ownCounterAndOwnNumber()
     pages.vlastnipocitadlospine->setValue(500);
     env.dialogs->answers << Dialogs::Yes << Dialogs::No; // set the counter; then decline saving the new card
     env.window->vlastnipocitadlobClick();
-    env.withCard("novaza", [&](Tzapujckaf& card) { QCOMPARE(card.cislozapujckyl->text(), QStringLiteral("2024/501")); });
+    env.withCard("novaza",
+                 [&](Tzapujckaf& card) { QCOMPARE(card.cislozapujckyl->text(), QStringLiteral("2024/501")); });
     // Looking at the number series shows the counter of the newest loan.
     pages.vlastnipocitadlospine->setValue(0);
     pages.tabs->setCurrentWidget(pages.zakladnits);

@@ -15,12 +15,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 

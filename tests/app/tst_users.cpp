@@ -1,10 +1,10 @@
 #include "AppTestEnv.h"
 #include "DatabaseStartup.h"
+#include "LoginDecision.h"
 #include "ScriptedDialogs.h"
 #include "SettingsPages.h"
 #include "Tdm.h"
 #include "TestEnv.h"
-#include "LoginDecision.h"
 #include "Tloginf.h"
 #include "Users.h"
 #include "UsersPage.h"
@@ -50,13 +50,20 @@ void TestUsers::login_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("success");
     QTest::addColumn<bool>("error51");
-    QTest::newRow("admin, default password") << "admin" << "907318" << true << false;
-    QTest::newRow("blanks around are trimmed") << "  admin " << " 907318 " << true << false;
-    QTest::newRow("wrong password") << "admin" << "x" << false << true;
-    QTest::newRow("unknown name") << "nobody" << "x" << false << true;
-    QTest::newRow("unknown name, empty password") << "nobody" << "" << false << true;
-    QTest::newRow("empty name") << "" << "907318" << false << false;
-    QTest::newRow("name case differs") << "ADMIN" << "907318" << false << true;
+    QTest::newRow("admin, default password") << "admin"
+                                             << "907318" << true << false;
+    QTest::newRow("blanks around are trimmed") << "  admin "
+                                               << " 907318 " << true << false;
+    QTest::newRow("wrong password") << "admin"
+                                    << "x" << false << true;
+    QTest::newRow("unknown name") << "nobody"
+                                  << "x" << false << true;
+    QTest::newRow("unknown name, empty password") << "nobody"
+                                                  << "" << false << true;
+    QTest::newRow("empty name") << ""
+                                << "907318" << false << false;
+    QTest::newRow("name case differs") << "ADMIN"
+                                       << "907318" << false << true;
 }
 
 void TestUsers::login()
@@ -153,9 +160,12 @@ void TestUsers::validation_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("lexicon");
-    QTest::newRow("no name") << "  " << "x" << 0 << 55;
-    QTest::newRow("no password") << "a" << " " << 0 << 56;
-    QTest::newRow("no type") << "a" << "x" << -1 << 57;
+    QTest::newRow("no name") << "  "
+                             << "x" << 0 << 55;
+    QTest::newRow("no password") << "a"
+                                 << " " << 0 << 56;
+    QTest::newRow("no type") << "a"
+                             << "x" << -1 << 57;
 }
 
 void TestUsers::validation()

@@ -228,10 +228,12 @@ void TestDatabaseLayer::failedCreationLeavesNothing_data()
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QByteArray>("script");
     for (const QString& e : TestEnv::engines()) {
-        QTest::newRow(qPrintable(e + QStringLiteral(": broken"))) << e << QByteArray("create table a(x int);\ncreate tabel b;\n");
+        QTest::newRow(qPrintable(e + QStringLiteral(": broken")))
+            << e << QByteArray("create table a(x int);\ncreate tabel b;\n");
         QTest::newRow(qPrintable(e + QStringLiteral(": empty"))) << e << QByteArray("  \n");
         QTest::newRow(qPrintable(e + QStringLiteral(": no users table"))) << e << QByteArray("create table a(x int);");
-        QTest::newRow(qPrintable(e + QStringLiteral(": not UTF-8"))) << e << QByteArray("create table \xE8\xE8(x int);");
+        QTest::newRow(qPrintable(e + QStringLiteral(": not UTF-8")))
+            << e << QByteArray("create table \xE8\xE8(x int);");
     }
 }
 
@@ -263,7 +265,7 @@ void TestDatabaseLayer::invalidNamesRefused_data()
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QString>("name");
     const QStringList names = {QStringLiteral("with space"), QStringLiteral("quo\"te"), QStringLiteral("apo'strophe"),
-                               QStringLiteral("../escape"), QStringLiteral("a;drop"), QStringLiteral("1abc")};
+                               QStringLiteral("../escape"),  QStringLiteral("a;drop"),  QStringLiteral("1abc")};
     for (const QString& e : TestEnv::engines()) {
         for (const QString& n : names)
             QTest::newRow(qPrintable(e + QLatin1Char(' ') + n)) << e << n;

@@ -30,27 +30,33 @@ void TestUdl::reading_data()
     };
     const QString three = QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n"
                                          "Provider=PostgreSQL;Data Source=db;Initial Catalog=vornik1\r\n");
-    QTest::newRow("three lines, UTF-16") << utf16(three)
-                                         << "Provider=PostgreSQL;Data Source=db;Initial Catalog=vornik1" << "vornik1";
+    QTest::newRow("three lines, UTF-16") << utf16(three) << "Provider=PostgreSQL;Data Source=db;Initial Catalog=vornik1"
+                                         << "vornik1";
     QTest::newRow("three lines, UTF-8") << three.toUtf8()
-                                        << "Provider=PostgreSQL;Data Source=db;Initial Catalog=vornik1" << "vornik1";
-    QTest::newRow("UTF-8 with BOM, LF")
-        << QByteArray("\xEF\xBB\xBF[oledb]\n; c\nProvider=SQLite;Initial Catalog=abc\n")
-        << "Provider=SQLite;Initial Catalog=abc" << "abc";
+                                        << "Provider=PostgreSQL;Data Source=db;Initial Catalog=vornik1"
+                                        << "vornik1";
+    QTest::newRow("UTF-8 with BOM, LF") << QByteArray("\xEF\xBB\xBF[oledb]\n; c\nProvider=SQLite;Initial Catalog=abc\n")
+                                        << "Provider=SQLite;Initial Catalog=abc"
+                                        << "abc";
     QTest::newRow("catalog in capitals") << utf16(QStringLiteral("[oledb]\r\n;x\r\nProvider=SQLite;Initial "
                                                                  "Catalog=\"VORNIK2\"\r\n"))
-                                         << "Provider=SQLite;Initial Catalog=\"VORNIK2\"" << "vornik2";
+                                         << "Provider=SQLite;Initial Catalog=\"VORNIK2\""
+                                         << "vornik2";
     QTest::newRow("empty catalog") << utf16(QStringLiteral("[oledb]\r\n;x\r\nProvider=SQLite;Initial Catalog=;X=1\r\n"))
-                                   << "Provider=SQLite;Initial Catalog=;X=1" << "";
+                                   << "Provider=SQLite;Initial Catalog=;X=1"
+                                   << "";
     QTest::newRow("master") << utf16(QStringLiteral("[oledb]\r\n;x\r\nProvider=SQLite;Initial Catalog=master\r\n"))
-                            << "Provider=SQLite;Initial Catalog=master" << "master";
+                            << "Provider=SQLite;Initial Catalog=master"
+                            << "master";
     QTest::newRow("no catalog") << utf16(QStringLiteral("[oledb]\r\n;x\r\nProvider=SQLite;Data Source=x\r\n"))
-                                << "Provider=SQLite;Data Source=x" << "";
-    QTest::newRow("init string over two lines") << QByteArray("[oledb]\n;c\nProvider=SQLite;\n\nInitial Catalog=k\n")
-                                                << "Provider=SQLite;Initial Catalog=k" << "k";
-    QTest::newRow("empty file") << QByteArray() << "" << "";
-    QTest::newRow("garbage") << QByteArray("\x01\x02\xFF\xFE\x00", 5) << QString::fromUtf8("\u0201\u0000")
-                             << "";
+                                << "Provider=SQLite;Data Source=x"
+                                << "";
+    QTest::newRow("init string over two lines")
+        << QByteArray("[oledb]\n;c\nProvider=SQLite;\n\nInitial Catalog=k\n") << "Provider=SQLite;Initial Catalog=k"
+        << "k";
+    QTest::newRow("empty file") << QByteArray() << ""
+                                << "";
+    QTest::newRow("garbage") << QByteArray("\x01\x02\xFF\xFE\x00", 5) << QString::fromUtf8("\u0201\u0000") << "";
 }
 
 void TestUdl::reading()
@@ -100,19 +106,28 @@ void TestUdl::parsing_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
 
-    QTest::newRow("sqlite") << "Provider=SQLite;Data Source=;Initial Catalog=" << true << 0 << "" << 0 << "" << ""
+    QTest::newRow("sqlite") << "Provider=SQLite;Data Source=;Initial Catalog=" << true << 0 << "" << 0 << ""
+                            << ""
                             << "";
     QTest::newRow("postgres, keys in any case")
-        << "provider=PostgreSQL; DATA SOURCE=10.0.0.5 ;port=5433;initial catalog=Loans;User ID=joe;Password=x"
-        << true << 1 << "10.0.0.5" << 5433 << "Loans" << "joe" << "x";
+        << "provider=PostgreSQL; DATA SOURCE=10.0.0.5 ;port=5433;initial catalog=Loans;User ID=joe;Password=x" << true
+        << 1 << "10.0.0.5" << 5433 << "Loans"
+        << "joe"
+        << "x";
     QTest::newRow("quoted password with ; and quote")
-        << "Provider=PostgreSQL;Data Source=h;Password=\"a;b\"\"c\";User ID=u" << true << 1 << "h" << 0 << "" << "u"
+        << "Provider=PostgreSQL;Data Source=h;Password=\"a;b\"\"c\";User ID=u" << true << 1 << "h" << 0 << ""
+        << "u"
         << "a;b\"c";
     QTest::newRow("host,port") << "Provider=PostgreSQL;Data Source=srv,6000" << true << 1 << "srv" << 6000 << ""
-                               << "" << "";
+                               << ""
+                               << "";
     QTest::newRow("SQL Server provider") << "Provider=SQLNCLI11.1;Integrated Security=SSPI;Data Source=(localdb)\\v11.0"
-                                         << false << 0 << "" << 0 << "" << "" << "";
-    QTest::newRow("no provider") << "Data Source=x;Initial Catalog=y" << false << 0 << "" << 0 << "" << "" << "";
+                                         << false << 0 << "" << 0 << ""
+                                         << ""
+                                         << "";
+    QTest::newRow("no provider") << "Data Source=x;Initial Catalog=y" << false << 0 << "" << 0 << ""
+                                 << ""
+                                 << "";
 }
 
 void TestUdl::parsing()

@@ -1,9 +1,9 @@
 #include "Clock.h"
 #include "DayNumber.h"
 #include "Lexicon.h"
-#include "LocaleFormats.h"
 #include "LoansFixture.h"
 #include "LoansModel.h"
+#include "LocaleFormats.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -170,8 +170,8 @@ void TestLoansModel::cells()
     // Row 2 is loan 3: due in 3 days (band 1), not returned, no start date.
     const QDateTime due = DayNumber::toDateTime(DayNumber::fromDateTime(now) + 3);
     const QLocale cs(QLocale::Czech);
-    QCOMPARE(cell(2, "dateto").toString(), due.toString(QStringLiteral("dd.MM.yyyy")) + ' ' +
-                                               cs.toString(due.time(), LocaleFormats::longTime(cs)));
+    QCOMPARE(cell(2, "dateto").toString(),
+             due.toString(QStringLiteral("dd.MM.yyyy")) + ' ' + cs.toString(due.time(), LocaleFormats::longTime(cs)));
     QVERIFY(cell(2, "dateto").toString().endsWith(QStringLiteral("12:00:00")));
     QCOMPARE(cell(2, "datefrom").toString(), QString());
     QCOMPARE(cell(2, "returned").toString(), QString());

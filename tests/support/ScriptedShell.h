@@ -9,9 +9,9 @@
 class ScriptedShell : public Shell
 {
 public:
-    QStringList opened;  // files and addresses
-    QStringList started; // program + arguments, one text each
-    QStringList edited;  // files given to the text editor
+    QStringList opened;                         // files and addresses
+    QStringList started;                        // program + arguments, one text each
+    QStringList edited;                         // files given to the text editor
     std::function<void(const QString&)> onEdit; // what "the user" does in the editor
     bool succeed = true;
 

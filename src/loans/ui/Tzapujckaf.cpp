@@ -188,9 +188,8 @@ void Tzapujckaf::zadatrun1Click()
     if (!m_target)
         return;
     const QLocale locale = Clock::instance().locale();
-    const QString current = m_target->isEmptyDate() ? QString()
-                                                     : locale.toString(m_target->dateTime(),
-                                                                       LocaleFormats::dateTime(locale));
+    const QString current =
+        m_target->isEmptyDate() ? QString() : locale.toString(m_target->dateTime(), LocaleFormats::dateTime(locale));
     const auto text = m_dm.dialogs().inputText(m_dm.lex(135), m_dm.lex(Lexicon::Question), current);
     if (!text)
         return;
@@ -213,8 +212,8 @@ void Tzapujckaf::applyDateRule()
 
 void Tzapujckaf::updateStatus()
 {
-    const auto text = loanStatusText(m_dm.lexicon(), datetozdtp->dayNumber(), returnedzdtp->dayNumber(),
-                                     Clock::instance().now());
+    const auto text =
+        loanStatusText(m_dm.lexicon(), datetozdtp->dayNumber(), returnedzdtp->dayNumber(), Clock::instance().now());
     if (text)
         zapujckasb->showMessage(*text);
 }
@@ -255,9 +254,9 @@ void Tzapujckaf::applyReadOnly()
     if (!readOnly() || m_readOnlyApplied)
         return;
     m_readOnlyApplied = true; // the user type cannot change while the program runs
-    const QList<QWidget*> inactive = {datefromzdtp,   datetozdtp,     returnedzdtp,   customerzle,   advancezjvs,
-                                      pricezjvs,      accessorieszle, statusbeforezcb, mileage0zjvs, person1zcb,
-                                      statusafterzcb, mileagezjvs,    person2zcb,     notezm,        borrowedthingsb,
+    const QList<QWidget*> inactive = {datefromzdtp,   datetozdtp,     returnedzdtp,      customerzle,  advancezjvs,
+                                      pricezjvs,      accessorieszle, statusbeforezcb,   mileage0zjvs, person1zcb,
+                                      statusafterzcb, mileagezjvs,    person2zcb,        notezm,       borrowedthingsb,
                                       customerzb,     customerzbsb,   borrowedthingsgrid};
     for (QWidget* w : inactive)
         w->setEnabled(false);
@@ -291,8 +290,7 @@ void Tzapujckaf::hideEvent(QHideEvent* event)
 void Tzapujckaf::reject()
 {
     // Closing by the window's button or Escape asks to save; the card closes whatever the save does.
-    if (!readOnly() && !ulozitazavritzb->hasFocus()
-        && m_dm.dialogs().ask(m_dm.lex(Lexicon::Question), m_dm.lex(139)))
+    if (!readOnly() && !ulozitazavritzb->hasFocus() && m_dm.dialogs().ask(m_dm.lex(Lexicon::Question), m_dm.lex(139)))
         ulozitzapujcku();
     QDialog::reject();
 }
