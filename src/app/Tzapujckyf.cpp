@@ -155,9 +155,11 @@ void Tzapujckyf::logaExecute()
     if (m_list->rowCount() == 0)
         return;
     const QString log = m_list->currentValue(QStringLiteral("loanlog")).toString();
+    // The moment as a day number in the user's number format, without group separators, names the file.
     const double now = DayNumber::fromDateTime(Clock::instance().now());
-    const QString path =
-        AppPaths::tempFolder() + Clock::instance().locale().toString(now, 'g', 15) + QStringLiteral(".txt");
+    QLocale locale = Clock::instance().locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString path = AppPaths::tempFolder() + locale.toString(now, 'g', 15) + QStringLiteral(".txt");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         m_dm.reportError(file.errorString());

@@ -24,6 +24,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -122,6 +123,18 @@ void TestLoanCard::createEditSaveReopen()
     QVERIFY(r.loanlog.contains(QStringLiteral("upravil: eva")));
     // The list shows the loan and stands on it.
     QCOMPARE(env.window->currentLoanId(), id);
+
+    // "zobrazit log": the current loan's log as a text file named by the moment, opened with its program.
+    QTemporaryDir temp;
+    qputenv("TMPDIR", temp.path().toUtf8());
+    env.window->action(QStringLiteral("loga"))->trigger();
+    qunsetenv("TMPDIR");
+    QCOMPARE(env.shell->opened.size(), 1);
+    const QString logFile = env.shell->opened.first();
+    QCOMPARE(QFileInfo(logFile).fileName(), QStringLiteral("46083,4166666667.txt")); // 2 March 2026 10:00, Czech
+    QFile written(logFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(written.readAll()), r.loanlog);
 
     env.withCard("otevritza", [&](Tzapujckaf& card) {
         QCOMPARE(card.customerzle->text(), QStringLiteral("Nováková"));
