@@ -4,6 +4,7 @@
 
 #include "AppPaths.h"
 #include "DatabaseStartup.h"
+#include "FilterFile.h"
 #include "FolderArchive.h"
 #include "GridLayout.h"
 #include "IniFile.h"
@@ -21,8 +22,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QRegularExpression>
-#include <QStringDecoder>
 #include <QTableView>
 
 namespace {
@@ -143,18 +142,15 @@ void Tzapujckyf::loadReportsMenu()
     const QString reports = m_dm.globals().sestavycesta;
     QDir().mkpath(reports + language + QStringLiteral("/reviews"));
     m_reportsMenu->clear();
-    QFile list(reports + language + QStringLiteral("/reviews/lreviews.txt"));
-    if (!list.open(QIODevice::ReadOnly))
+    // A report list has the lines of a filter file: caption;template file.
+    FilterFile list;
+    if (!list.load(reports + language + QStringLiteral("/reviews/lreviews.txt")))
         return;
-    QStringDecoder decoder(QStringConverter::Utf8);
-    QString text = decoder.decode(list.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")))) {
-        if (line.trimmed().isEmpty())
+    for (const FilterLine& line : list.lines()) {
+        if (line.isBlank())
             continue;
-        QAction* item = m_reportsMenu->addAction(line.section(QLatin1Char(';'), 0, 0));
-        item->setData(line.section(QLatin1Char(';'), 1));
+        QAction* item = m_reportsMenu->addAction(line.caption());
+        item->setData(line.statement());
         item->setEnabled(false); // printing comes with the report engine
     }
 }

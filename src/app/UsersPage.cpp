@@ -25,7 +25,9 @@ enum Column
     Firstname,
     Lastname,
     Usertype,
-    Userid
+    Userid,
+    Phone, // read for editing, not shown
+    Email
 };
 
 // Passwords stay in the table as they are, but the grid shows only a mask.
@@ -72,13 +74,14 @@ void UsersPage::reload(qint64 userid)
 {
     if (!m_dm.db().isOpen())
         return;
-    m_model->setQuery(QStringLiteral("select username,userpw,firstname,lastname,usertype,userid from users "
+    m_model->setQuery(QStringLiteral("select username,userpw,firstname,lastname,usertype,userid,phone,email from users "
                                      "order by userid"),
                       m_dm.db().connection());
     while (m_model->canFetchMore())
         m_model->fetchMore();
     retitle();
-    m_pages.usersdbgrid->setColumnHidden(Userid, true);
+    for (int hidden : {Userid, Phone, Email})
+        m_pages.usersdbgrid->setColumnHidden(hidden, true);
     if (!m_fitted) {
         // A stored layout, applied when the window is first shown, takes over from this.
         m_pages.usersdbgrid->resizeColumnsToContents();
@@ -115,13 +118,8 @@ void UsersPage::editCurrent()
     m_pages.userpwle->setText(r.value(Userpw).toString());
     m_pages.firstnamele->setText(r.value(Firstname).toString());
     m_pages.lastnamele->setText(r.value(Lastname).toString());
-    const QSqlRecord full = [&] {
-        QSqlQuery q = m_dm.db().exec(QStringLiteral("select phone,email from users where userid=:pid"),
-                                     {{QStringLiteral("pid"), r.value(Userid)}});
-        return q.next() ? q.record() : QSqlRecord();
-    }();
-    m_pages.phonele->setText(full.value(QStringLiteral("phone")).toString());
-    m_pages.emaille->setText(full.value(QStringLiteral("email")).toString());
+    m_pages.phonele->setText(r.value(Phone).toString());
+    m_pages.emaille->setText(r.value(Email).toString());
     m_pages.typecb->setCurrentIndex(m_pages.typecb->findText(r.value(Usertype).toString()));
     m_pages.uzidl->setText(r.value(Userid).toString());
     m_pages.stornouserb->show();

@@ -123,6 +123,7 @@ void TestUsers::addEditStorno()
     pages.userpwle->setText(QStringLiteral("tajne"));
     pages.typecb->setCurrentIndex(2);
     pages.lastnamele->setText(QStringLiteral("Nováková"));
+    pages.phonele->setText(QStringLiteral("603 123 456"));
     page.adduserbClick();
     QCOMPARE(env.dialogs->shown.size(), 0);
     QCOMPARE(pages.usersdbgrid->model()->rowCount(), 3);
@@ -137,6 +138,7 @@ void TestUsers::addEditStorno()
     QCOMPARE(pages.adduserb->text(), QStringLiteral("aktualizovat"));
     QVERIFY(!pages.stornouserb->isHidden());
     QCOMPARE(pages.userpwle->text(), QStringLiteral("tajne"));
+    QCOMPARE(pages.phonele->text(), QStringLiteral("603 123 456"));
     const QString id = pages.uzidl->text();
     page.stornouserbClick();
     QCOMPARE(pages.usernamele->text(), QString());
